@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the screenshots need.
+# Safe to run again: packages already present are left as they are.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth openbox x11-utils imagemagick poppler-utils
+  fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update
+  $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+fi

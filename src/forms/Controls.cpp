@@ -1,0 +1,88 @@
+#include "forms/Controls.h"
+
+#include <QPalette>
+
+namespace vantel {
+
+ComboBox::ComboBox(QWidget* parent, bool editable) : QComboBox(parent) {
+  setEditable(editable);
+  setInsertPolicy(QComboBox::NoInsert);
+  setMaxVisibleItems(13);
+}
+
+void ComboBox::setText(const QString& text) {
+  if (isEditable()) {
+    setEditText(text);
+    return;
+  }
+  setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QStringList ComboBox::listItems() const {
+  QStringList items;
+  for (int i = 0; i < count(); ++i) items << itemText(i);
+  return items;
+}
+
+void TextBox::select(int start, int length) {
+  const int from = qBound(0, start, static_cast<int>(text().size()));
+  setSelection(from, qMin(length, static_cast<int>(text().size()) - from));
+}
+
+MultiLineText::MultiLineText(QWidget* parent) : QPlainTextEdit(parent) {
+  setReadOnly(true);
+  setFocusPolicy(Qt::NoFocus);
+  setFrameShape(QFrame::NoFrame);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void MultiLineText::setText(const QString& text) {
+  text_ = text;
+  QString display = text;
+  display.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  if (display.endsWith(QLatin1Char('\n'))) display.chop(1);
+  setPlainText(display);
+}
+
+void setOptionValue(QRadioButton* button, bool selected) {
+  if (selected || !button->isChecked()) {
+    button->setChecked(selected);
+    return;
+  }
+  // Qt refuses to clear the last selected button of an exclusive group.
+  button->setAutoExclusive(false);
+  button->setChecked(false);
+  button->setAutoExclusive(true);
+}
+
+int checkValue(const QCheckBox* box) {
+  switch (box->checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+  }
+}
+
+void setCheckValue(QCheckBox* box, int value) {
+  if (value == 2) box->setTristate(true);
+  box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+namespace {
+QPalette::ColorRole textRole(const QWidget* w) {
+  return (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+          qobject_cast<const QComboBox*>(w))
+             ? QPalette::Text
+             : QPalette::WindowText;
+}
+}  // namespace
+
+QColor foreColor(const QWidget* w) { return w->palette().color(textRole(w)); }
+
+void setForeColor(QWidget* w, const QColor& color) {
+  QPalette p = w->palette();
+  p.setColor(textRole(w), color);
+  w->setPalette(p);
+}
+
+}  // namespace vantel

@@ -1,0 +1,111 @@
+#include "forms/Form.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace vantel {
+
+Form::Form(Program& program, const QString& name, const QString& caption)
+    : program_(program) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+Form::~Form() { qDeleteAll(menus_); }
+
+QWidget* Form::controlOf(QWidget* w) const {
+  for (; w && w != this; w = w->parentWidget())
+    if (w->property(kControlProperty).toBool()) return isAncestorOf(w) ? w : nullptr;
+  return nullptr;
+}
+
+void Form::focusMoved(QWidget* now) {
+  QWidget* control = controlOf(now);
+  if (!control || control == current_) return;
+  if (inFocusMove_) {  // a lost-focus handler sent the focus elsewhere
+    current_ = control;
+    return;
+  }
+  inFocusMove_ = true;
+  QPointer<QWidget> old = current_;
+  current_ = control;
+  if (old) {
+    if (auto h = lostFocus_.value(old)) h();
+  }
+  inFocusMove_ = false;
+  if (current_) {
+    if (auto h = gotFocus_.value(current_)) h();
+  }
+}
+
+void Form::focusControl(QWidget* control) {
+  control->setFocus(Qt::OtherFocusReason);
+  // A form that is not the active window keeps the request for when it is
+  // activated; the form's own focused control and its handlers follow at once.
+  if (current_ != control) focusMoved(control);
+}
+
+void Form::onGotFocus(QWidget* control, Handler handler) { gotFocus_.insert(control, std::move(handler)); }
+void Form::onLostFocus(QWidget* control, Handler handler) { lostFocus_.insert(control, std::move(handler)); }
+
+void Form::onClick(QAbstractButton* button, Handler handler) {
+  connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
+}
+
+void Form::onClick(QRadioButton* button, Handler handler) {
+  connect(button, &QRadioButton::toggled, this, [h = std::move(handler)](bool on) {
+    if (on) h();
+  });
+}
+
+void Form::onClick(QCheckBox* box, Handler handler) {
+  connect(box, &QCheckBox::stateChanged, this, [h = std::move(handler)](int) { h(); });
+}
+
+void Form::onClick(QAction* item, Handler handler) {
+  connect(item, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+}
+
+QMenu* Form::addMenu(const char* name, const QString& caption) {
+  auto* menu = new QMenu(caption);
+  menu->setObjectName(QLatin1String(name));
+  menu->menuAction()->setObjectName(QLatin1String(name));
+  menus_.append(menu);
+  return menu;
+}
+
+QAction* Form::addItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(QLatin1String(name));
+  return item;
+}
+
+QAction* Form::addSeparator(QMenu* menu, const char* name) {
+  QAction* line = menu->addSeparator();
+  line->setObjectName(QLatin1String(name));
+  return line;
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && defaultButton_ &&
+      defaultButton_->isEnabled() && !defaultButton_->isHidden()) {
+    defaultButton_->click();
+    return;
+  }
+  if (key == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
+    cancelButton_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace vantel

@@ -1,0 +1,61 @@
+#include "forms/Program.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace vantel {
+
+Program::~Program() {
+  for (auto& [key, form] : forms_) delete form.data();
+  // Forms closed earlier may still wait for their deferred deletion.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Program::show(Form& form, bool front) {
+  if (host_) {
+    host_->show(form, front);
+    return;
+  }
+  form.show();
+  if (front) {
+    form.raise();
+    form.activateWindow();
+  }
+}
+
+void Program::hide(Form& form) {
+  if (host_) host_->hide(form);
+  else form.hide();
+}
+
+void Program::forget(Form& form) {
+  for (auto it = forms_.begin(); it != forms_.end(); ++it)
+    if (it->second == &form) {
+      forms_.erase(it);
+      break;
+    }
+  if (host_) host_->discard(form);
+  form.hide();
+  // The form may be closing from one of its own handlers: delete it once that
+  // handler has returned.
+  form.deleteLater();
+}
+
+void Program::close(Form& form) {
+  form.unload();
+  forget(form);
+}
+
+std::vector<Form*> Program::forms() const {
+  std::vector<Form*> all;
+  for (const auto& [key, form] : forms_)
+    if (form) all.push_back(form.data());
+  return all;
+}
+
+void Program::end() {
+  for (Form* form : forms()) forget(*form);
+  if (onEnd_) onEnd_();
+}
+
+}  // namespace vantel

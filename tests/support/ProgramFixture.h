@@ -1,0 +1,30 @@
+#pragma once
+// A fresh program with a scripted platform for every test.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "forms/Program.h"
+#include "support/ScriptedPlatform.h"
+
+namespace vantel::test {
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ScriptedPlatform platform;
+  Program program{platform};
+
+  // Shows the form as the active window, so that focus moves as for a user.
+  template <class F>
+  F& shown() {
+    F& f = program.form<F>();
+    f.show();
+    f.activateWindow();
+    [[maybe_unused]] bool active = QTest::qWaitForWindowActive(&f);
+    return f;
+  }
+};
+
+}  // namespace vantel::test
