@@ -1,0 +1,18 @@
+#pragma once
+// The day-of-week computation: checks the date on FormDOW, computes its weekday
+// by the congruence of dow/rules/Weekday.h and shows it with its explanation,
+// enabling printing. A refused date gets a message and the focus goes back to
+// the field at fault; nothing is computed then.
+
+#include "dow/rules/Weekday.h"
+
+namespace vantel {
+
+class Program;
+
+// The terms of the last computation, kept program-wide and read by nothing else.
+struct DOWcalCVariables : WeekdayTerms {};
+
+void DOWcalC(Program& program);
+
+}  // namespace vantel
