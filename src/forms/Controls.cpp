@@ -1,11 +1,15 @@
 #include "forms/Controls.h"
 
+#include <QCompleter>
 #include <QPalette>
 
 namespace vantel {
 
 ComboBox::ComboBox(QWidget* parent, bool editable) : QComboBox(parent) {
   setEditable(editable);
+  // A typed text is kept as typed: leaving the box must not turn "april" into
+  // the item "April", which Qt does for a case-insensitive completer.
+  if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
   setInsertPolicy(QComboBox::NoInsert);
   setMaxVisibleItems(13);
 }
@@ -16,6 +20,17 @@ void ComboBox::setText(const QString& text) {
     return;
   }
   setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void ComboBox::addListItem(const QString& item) {
+  if (count() > 0) {
+    addItem(item);
+    return;
+  }
+  const QString typed = currentText();
+  addItem(item);
+  setCurrentIndex(-1);
+  if (isEditable()) setEditText(typed);
 }
 
 QStringList ComboBox::listItems() const {

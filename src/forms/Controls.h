@@ -28,8 +28,13 @@ class ComboBox : public QComboBox {
   // A drop-down list shows the text only when it is one of its items.
   void setText(const QString& text);
   // Empties the list, which also empties the text.
-  void clearList() { clear(); }
-  void addListItem(const QString& item) { addItem(item); }
+  void clearList() {
+    clear();
+    if (isEditable()) clearEditText();  // Qt keeps a typed text otherwise
+  }
+  // Appends an item; the text and selection stay as they are (Qt would select
+  // the first item added to an empty list).
+  void addListItem(const QString& item);
   QStringList listItems() const;
 };
 

@@ -30,6 +30,7 @@ QWidget* Form::controlOf(QWidget* w) const {
 void Form::focusMoved(QWidget* now) {
   QWidget* control = controlOf(now);
   if (!control || control == current_) return;
+  ++focusMoves_;
   if (inFocusMove_) {  // a lost-focus handler sent the focus elsewhere
     current_ = control;
     return;
@@ -47,10 +48,12 @@ void Form::focusMoved(QWidget* now) {
 }
 
 void Form::focusControl(QWidget* control) {
+  const unsigned moves = focusMoves_;
   control->setFocus(Qt::OtherFocusReason);
   // A form that is not the active window keeps the request for when it is
   // activated; the form's own focused control and its handlers follow at once.
-  if (current_ != control) focusMoved(control);
+  // When the focus did move, its handlers have run and may have sent it on.
+  if (focusMoves_ == moves && current_ != control) focusMoved(control);
 }
 
 void Form::onGotFocus(QWidget* control, Handler handler) { gotFocus_.insert(control, std::move(handler)); }

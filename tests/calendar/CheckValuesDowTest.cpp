@@ -28,7 +28,7 @@ TEST_F(DowTest, LeavingTheMonthBoxChecksTheMonthLength) {
     form.focusControl(form.txtYear);
     const auto messages = platform.messages();
     if (c.prompt.isEmpty()) {
-      EXPECT_TRUE(messages.isEmpty()) << c.month << ' ' << c.day;
+      EXPECT_TRUE(messages.isEmpty()) << c.month << " " << c.day;
       EXPECT_EQ(focused(), "txtYear");
       EXPECT_EQ(form.CmbDay->text(), c.day);
       continue;
