@@ -30,6 +30,7 @@ QWidget* Form::controlOf(QWidget* w) const {
 void Form::focusMoved(QWidget* now) {
   QWidget* control = controlOf(now);
   if (!control || control == current_) return;
+  ++focusMoves_;
   if (inFocusMove_) {  // a lost-focus handler sent the focus elsewhere
     current_ = control;
     return;
@@ -47,10 +48,11 @@ void Form::focusMoved(QWidget* now) {
 }
 
 void Form::focusControl(QWidget* control) {
+  const unsigned movesBefore = focusMoves_;
   control->setFocus(Qt::OtherFocusReason);
   // A form that is not the active window keeps the request for when it is
   // activated; the form's own focused control and its handlers follow at once.
-  if (current_ != control) focusMoved(control);
+  if (focusMoves_ == movesBefore && current_ != control) focusMoved(control);
 }
 
 void Form::onGotFocus(QWidget* control, Handler handler) { gotFocus_.insert(control, std::move(handler)); }
