@@ -19,7 +19,12 @@ Form::Form(Program& program, const QString& name, const QString& caption)
           [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
-Form::~Form() { qDeleteAll(menus_); }
+Form::~Form() {
+  // Destroying the window moves the focus once more; this form is no longer
+  // there to hear of it.
+  disconnect(qApp, nullptr, this, nullptr);
+  qDeleteAll(menus_);
+}
 
 QWidget* Form::controlOf(QWidget* w) const {
   for (; w && w != this; w = w->parentWidget())
