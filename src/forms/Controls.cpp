@@ -1,15 +1,11 @@
 #include "forms/Controls.h"
 
-#include <QCompleter>
 #include <QPalette>
 
 namespace vantel {
 
 ComboBox::ComboBox(QWidget* parent, bool editable) : QComboBox(parent) {
   setEditable(editable);
-  // A typed text is kept as typed: leaving the box must not turn "april" into
-  // the item "April", which Qt does for a case-insensitive completer.
-  if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
   setInsertPolicy(QComboBox::NoInsert);
   setMaxVisibleItems(13);
 }
@@ -23,14 +19,10 @@ void ComboBox::setText(const QString& text) {
 }
 
 void ComboBox::addListItem(const QString& item) {
-  if (count() > 0) {
-    addItem(item);
-    return;
-  }
-  const QString typed = currentText();
+  // Qt makes the first item added to an empty list the current one.
+  const QString before = text();
   addItem(item);
-  setCurrentIndex(-1);
-  if (isEditable()) setEditText(typed);
+  if (text() != before) setText(before);
 }
 
 QStringList ComboBox::listItems() const {

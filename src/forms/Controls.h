@@ -32,8 +32,7 @@ class ComboBox : public QComboBox {
     clear();
     if (isEditable()) clearEditText();  // Qt keeps a typed text otherwise
   }
-  // Appends an item; the text and selection stay as they are (Qt would select
-  // the first item added to an empty list).
+  // Adds an item at the end of the list; the box's text stays as it was.
   void addListItem(const QString& item);
   QStringList listItems() const;
 };
