@@ -1,11 +1,15 @@
 #include "forms/Controls.h"
 
+#include <QCompleter>
 #include <QPalette>
 
 namespace vantel {
 
 ComboBox::ComboBox(QWidget* parent, bool editable) : QComboBox(parent) {
   setEditable(editable);
+  // A typed text is kept as typed: leaving the box must not turn "april" into
+  // the item "April", which Qt does for a case-insensitive completer.
+  if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
   setInsertPolicy(QComboBox::NoInsert);
   setMaxVisibleItems(13);
 }
