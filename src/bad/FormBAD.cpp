@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPalette>
 
+#include "bad/CheckCalculate.h"
 #include "calendar/DayLists.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
@@ -59,6 +60,7 @@ FormBAD::FormBAD(Program& program)
   setDefaultButton(CmdCalculate);
 
   attachListHandlers();
+  attachChecks(*this);
 }
 
 void FormBAD::buildEntryFrames() {

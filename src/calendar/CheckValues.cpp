@@ -1,5 +1,8 @@
 #include "calendar/CheckValues.h"
 
+#include <QLineEdit>
+
+#include "bad/FormBAD.h"
 #include "calendar/rules/Calendar.h"
 #include "dow/DOWcalC.h"
 #include "dow/FormDOW.h"
@@ -46,7 +49,48 @@ std::optional<std::int32_t> leapDayYear(const QString& month, const QString& day
   return toInt32(year.toStdString());
 }
 
+// The 29-February check of the Birth-Age-Death form; the wording names the
+// birth or the death.
+void leapDayCheck(Program& program, Form& form, ComboBox* month, ComboBox* day, TextBox* year,
+                  const QString& wording, const QString& title) {
+  if (year->text().isEmpty() || day->text().isEmpty() || !isNumeric(year->text().toStdString()))
+    return;
+  // A number beyond 32 bits (9e99) is left to the calculate request to refuse.
+  const auto y = leapDayYear(month->text(), day->text(), year->text());
+  if (!y || isLeapYear(*y)) return;
+  program.platform().msgBox(
+      year->text() +
+          QStringLiteral(" is not a leap year and therefore only has 28 days, please "
+                         "pick another ") +
+          wording + QStringLiteral(" day or enter a different ") + wording +
+          QStringLiteral(" year."),
+      title, msg::Information);
+  form.focusControl(day);
+}
+
 }  // namespace
+
+void CheckBirthDate(Program& program) {
+  FormBAD& f = program.form<FormBAD>();
+  leapDayCheck(program, f, f.cmbBMonth, f.cmbBDay, f.txtBYear, QStringLiteral("birth"),
+               QStringLiteral("Non Leap Year! (Birth)"));
+}
+
+void CheckDeathDate(Program& program) {
+  FormBAD& f = program.form<FormBAD>();
+  leapDayCheck(program, f, f.cmbDMonth, f.cmbDDay, f.txtDYear, QStringLiteral("death"),
+               QStringLiteral("Non Leap Year! (Death)"));
+}
+
+void CheckBirthMonth(Program& program) {
+  FormBAD& f = program.form<FormBAD>();
+  monthLengthCheck(program, f, f.cmbBMonth->text(), f.cmbBDay->text(), f.cmbBDay);
+}
+
+void CheckDeathMonth(Program& program) {
+  FormBAD& f = program.form<FormBAD>();
+  monthLengthCheck(program, f, f.cmbDMonth->text(), f.cmbDDay->text(), f.cmbDDay);
+}
 
 void CheckDowMonth(Program& program) {
   FormDOW& form = program.form<FormDOW>();
@@ -75,6 +119,13 @@ void ReportDowNonLeapYear(Program& program) {
                          "another day or enter a different year."),
       QStringLiteral("Non Leap Year!"), msg::Information);
   form.focusControl(form.CmbDay);
+}
+
+void ReturnToTypedText(Form& form, ComboBox* box) {
+  const QString typed = box->text();
+  form.focusControl(box);
+  if (box->text() != typed) box->setText(typed);
+  if (QLineEdit* edit = box->lineEdit()) edit->selectAll();
 }
 
 }  // namespace vantel::CheckValues

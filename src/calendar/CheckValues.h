@@ -9,9 +9,19 @@
 
 namespace vantel {
 
+class ComboBox;
+class Form;
 class Program;
 
 namespace CheckValues {
+
+// The 29-February checks of the Birth-Age-Death form: a 29th of February of a
+// common year. They say nothing while the year is empty or no number.
+void CheckBirthDate(Program& program);
+void CheckDeathDate(Program& program);
+// The month-length checks of the Birth-Age-Death form.
+void CheckBirthMonth(Program& program);
+void CheckDeathMonth(Program& program);
 
 // The day-of-week request: refuses 29 February of a common year, else computes.
 void CheckDowDate(Program& program);
@@ -23,6 +33,11 @@ void CheckDowMonth(Program& program);
 // refuses such a date itself (a day typed as 031, say).
 void ReportDowTooManyDays(Program& program);
 void ReportDowNonLeapYear(Program& program);
+
+// Gives the focus to a box whose typed text was refused and selects that text
+// so that the user can correct it. Entering the box rebuilds its list, which
+// empties it; the typed text is put back.
+void ReturnToTypedText(Form& form, ComboBox* box);
 
 }  // namespace CheckValues
 }  // namespace vantel

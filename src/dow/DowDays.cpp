@@ -4,17 +4,10 @@
 #include "forms/Program.h"
 
 namespace vantel::GetDays {
-namespace {
-void fillDays(Program& program, int lastDay) {
-  ComboBox* box = program.form<FormDOW>().CmbDay;
-  box->clearList();
-  for (int day = 1; day <= lastDay; ++day) box->addListItem(QString::number(day));
-}
-}  // namespace
 
-void DowDays31(Program& program) { fillDays(program, 31); }
-void DowDays30(Program& program) { fillDays(program, 30); }
-void DowDays29(Program& program) { fillDays(program, 29); }
-void DowDays28(Program& program) { fillDays(program, 28); }
+void DowDays31(Program& program) { fillNumberList(program.form<FormDOW>().CmbDay, 1, 31); }
+void DowDays30(Program& program) { fillNumberList(program.form<FormDOW>().CmbDay, 1, 30); }
+void DowDays29(Program& program) { fillNumberList(program.form<FormDOW>().CmbDay, 1, 29); }
+void DowDays28(Program& program) { fillNumberList(program.form<FormDOW>().CmbDay, 1, 28); }
 
 }  // namespace vantel::GetDays

@@ -4,7 +4,6 @@
 #include <QPalette>
 
 #include "calendar/CheckValues.h"
-#include "calendar/rules/Calendar.h"
 #include "dow/DowDays.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
@@ -184,11 +183,7 @@ void FormDOW::buildMenus() {
 
 void FormDOW::attachHandlers() {
   // The month list is rebuilt on every entry, so a month chosen before is lost.
-  onGotFocus(CmbMth, [this] {
-    CmbMth->clearList();
-    for (std::string_view name : kMonthNames)
-      CmbMth->addListItem(QString::fromLatin1(name.data(), static_cast<int>(name.size())));
-  });
+  onGotFocus(CmbMth, [this] { fillMonthList(CmbMth); });
   onGotFocus(CmbDay, [this] { CmbDay_GotFocus(); });
 
   onLostFocus(CmbMth, [this] {
@@ -215,12 +210,7 @@ void FormDOW::load() {
 }
 
 void FormDOW::CmbDay_GotFocus() {
-  switch (dayListLength(CmbMth->text().toStdString(), txtYear->text().toStdString())) {
-    case 30: GetDays::DowDays30(program()); break;
-    case 29: GetDays::DowDays29(program()); break;
-    case 28: GetDays::DowDays28(program()); break;
-    default: GetDays::DowDays31(program()); break;
-  }
+  chooseDayList(program(), CmbMth->text(), txtYear->text(), kDowDayLists);
 }
 
 void FormDOW::CmdDOWgo_Click() {
