@@ -1,13 +1,9 @@
 #pragma once
 // A shown Day-of-week form and the steps a user takes on it.
 
-#include <ostream>
-
+#include "calendar/QStringPrinting.h"
 #include "dow/FormDOW.h"
 #include "support/ProgramFixture.h"
-
-// Failed comparisons of texts show the texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace vantel::test {
 

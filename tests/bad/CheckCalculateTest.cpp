@@ -1,0 +1,268 @@
+#include "bad/CheckCalculate.h"
+#include "bad/CheckCalculateFixture.h"
+
+namespace vantel::test {
+namespace {
+
+// A complete request; each case below spoils one entry of it.
+const Entries kComplete{"January", "15", "1900", "10", "5", "40", "May", "3", "1950"};
+
+struct Refusal {
+  QString Entries::*field;
+  QString value;
+  QString prompt;
+  QString title;
+  int icon;
+  const char* focus;
+  bool selected;  // the field's whole text is selected
+};
+
+const QString kAgeMonthsInvalid =
+    "This is not a valid age in months at time of death, please pick a number from 0 to 12.";
+const QString kAgeYearsInvalid =
+    "This in not a valid age in years at time of death, please enter again.";
+const QString kBirthInvalid = "This in not a valid birth year, please enter again.";
+const QString kDeathInvalid = "This in not a valid death year, please enter again.";
+const QString kRemember = "  Remember, this application only calculates from 1583 or later.";
+
+const std::vector<Refusal> kAgeRefusals = {
+    {&Entries::aMonths, "", "Please select an age (in months), at time of death.",
+     "Missing Age Field!", msg::Information, "cmbAMonth", false},
+    {&Entries::aMonths, "13", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aMonths, "-1", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aMonths, "1.5", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aMonths, "x", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aMonths, " ", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aMonths, "1e1", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aDays, "", "Please select an age (in days), at time of death.", "Missing Age Field!",
+     msg::Information, "cmbADay", false},
+    {&Entries::aYears, "", "Please enter an age (in years), at time of death.", "Missing Age Field!",
+     msg::Information, "txtAYear", false},
+    {&Entries::aYears, "abc", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
+    {&Entries::aYears, "-1", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
+    {&Entries::aYears, "9e9", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
+    {&Entries::aYears, "&H1", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
+};
+
+const std::vector<Refusal> kBirthRefusals = {
+    {&Entries::bMonth, "", "Please select a birth month.", "Missing Birth Month!", msg::Information,
+     "cmbBMonth", false},
+    {&Entries::bDay, "", "Please select a birth day.", "Missing Birth Day!", msg::Information,
+     "cmbBDay", false},
+    {&Entries::bYear, "", "Please enter a valid a birth year.", "Missing Birth Year!",
+     msg::Information, "txtBYear", false},
+    {&Entries::bYear, "abc", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
+    {&Entries::bYear, "19x0", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
+    {&Entries::bYear, "9e99", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
+    {&Entries::bYear, "1e5", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
+    {&Entries::bYear, "1582", kBirthInvalid + kRemember, "Julian Year! (Birth)", msg::Information,
+     "txtBYear", true},
+    {&Entries::bYear, "-1", kBirthInvalid + kRemember, "Julian Year! (Birth)", msg::Information,
+     "txtBYear", true},
+};
+
+std::vector<Refusal> deathRefusals(const QString& emptyYearPrompt) {
+  return {
+      {&Entries::dMonth, "", "Please select a death month.", "Missing Death Month!",
+       msg::Information, "cmbDMonth", false},
+      {&Entries::dDay, "", "Please select a death day.", "Missing Death Day!", msg::Information,
+       "cmbDDay", false},
+      {&Entries::dYear, "", emptyYearPrompt, "Missing Death Year!", msg::Information, "txtDYear",
+       false},
+      {&Entries::dYear, "abc", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear", true},
+      {&Entries::dYear, "9e99", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear", true},
+      {&Entries::dYear, "1e5", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear", true},
+      {&Entries::dYear, "1582", kDeathInvalid + kRemember, "Julian Year! (Death)", msg::Information,
+       "txtDYear", true},
+  };
+}
+
+std::vector<Refusal> operator+(std::vector<Refusal> a, const std::vector<Refusal>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+class CheckCalculateTest : public BadTest {
+ protected:
+  // The year and age boxes of the two known values hold what was typed.
+  void expectTypedTextsKept(const Entries& e) {
+    for (auto [box, entry] : {std::pair{form.txtBYear, &Entries::bYear},
+                              std::pair{form.txtAYear, &Entries::aYears},
+                              std::pair{form.txtDYear, &Entries::dYear}})
+      if (box->parentWidget()->isVisibleTo(&form))
+        EXPECT_EQ(box->text(), (e.*entry).left(box->maxLength())) << box->objectName().toStdString();
+  }
+
+  void expectRefusals(QRadioButton* option, QGroupBox* resultFrame,
+                      const std::vector<Refusal>& cases) {
+    for (const auto& c : cases) {
+      Entries e = kComplete;
+      e.*(c.field) = c.value;
+      choose(option);
+      fill(e);
+      calculate();
+      const std::string what = c.title.toStdString() + " for \"" + c.value.toStdString() + '"';
+      const auto messages = platform.messages();
+      ASSERT_EQ(messages.size(), 1) << what;
+      EXPECT_EQ(messages[0].prompt, c.prompt) << what;
+      EXPECT_EQ(messages[0].title, c.title);
+      EXPECT_EQ(messages[0].style, c.icon | msg::OkOnly) << what;
+      EXPECT_EQ(focused(), c.focus) << what;
+      EXPECT_FALSE(vantel::shown(resultFrame)) << what;  // nothing computed
+      // The text boxes keep their entries; a refused text is selected whole.
+      expectTypedTextsKept(e);
+      if (auto* box = qobject_cast<TextBox*>(form.focusedControl())) {
+        EXPECT_EQ(box->text(), c.value.left(box->maxLength())) << what;
+        if (c.selected) {
+          EXPECT_EQ(box->selectionStart(), 0) << what;
+          EXPECT_EQ(box->selectedText(), box->text()) << what;
+        }
+      }
+      if (form.focusedControl() == form.cmbAMonth) {
+        EXPECT_EQ(form.cmbAMonth->text(), c.value);
+        if (c.selected) EXPECT_EQ(form.cmbAMonth->lineEdit()->selectedText(), c.value) << what;
+      }
+    }
+  }
+};
+
+TEST_F(CheckCalculateTest, MissingBirthDateChecksTheAgeThenTheDeathDate) {
+  expectRefusals(form.OptBirth, form.FrameBirthDis,
+                 kAgeRefusals + deathRefusals("Please enter a valid death year."));
+}
+
+TEST_F(CheckCalculateTest, MissingAgeChecksTheBirthDateThenTheDeathDate) {
+  expectRefusals(form.OptAge, form.FrameAgeDis,
+                 kBirthRefusals + deathRefusals("Please enter a valid a death year."));
+}
+
+TEST_F(CheckCalculateTest, MissingDeathDateChecksTheBirthDateThenTheAge) {
+  expectRefusals(form.OptDeath, form.FrameDeathDis, kBirthRefusals + kAgeRefusals);
+}
+
+TEST_F(CheckCalculateTest, ADeathBeforeTheBirthIsRefused) {
+  const QString prompt =
+      "The death date is before the birth date.  Please check both dates and enter them again.";
+  const Entries deaths[] = {
+      {"January", "15", "1900", "", "", "", "January", "14", "1900"},
+      {"January", "15", "1900", "", "", "", "December", "31", "1899"},
+      {"March", "1", "1900", "", "", "", "February", "28", "1900"},
+  };
+  for (const auto& e : deaths) {
+    choose(form.OptAge);
+    fill(e);
+    calculate();
+    ASSERT_EQ(platform.messages().size(), 1) << e.dMonth.toStdString() << ' ' << e.dDay.toStdString();
+    EXPECT_EQ(platform.messages()[0].prompt, prompt);
+    EXPECT_EQ(platform.messages()[0].title, "Death Before Birth!");
+    EXPECT_EQ(platform.messages()[0].icon(), msg::Information);
+    EXPECT_EQ(focused(), "txtDYear");
+    EXPECT_EQ(form.txtDYear->selectedText(), e.dYear);
+    EXPECT_FALSE(vantel::shown(form.FrameAgeDis));
+  }
+}
+
+TEST_F(CheckCalculateTest, ACompleteRequestIsComputed) {
+  struct Case {
+    QRadioButton* FormBAD::*option;
+    Entries entries;
+    TextBox* FormBAD::*result;
+    const char* text;
+  };
+  const Case cases[] = {
+      {&FormBAD::OptAge, {"January", "15", "1900", "", "", "", "January", "15", "1900"},
+       &FormBAD::TxTAgeDis, "0 Years, 0 Months and 0 Days"},
+      {&FormBAD::OptAge, {"March", "1", "1583", "", "", "", "March", "2", "1583"},
+       &FormBAD::TxTAgeDis, "0 Years, 0 Months and 1 Day"},
+      {&FormBAD::OptAge, {"January", "15", "1900", "", "", "", "May", "3", "2e3"},
+       &FormBAD::TxTAgeDis, "100 Years, 3 Months and 18 Days"},
+      {&FormBAD::OptBirth, {"", "", "", "0", "0", "0", "May", "3", "1950"}, &FormBAD::TxTBirthDis,
+       "May 3, 1950"},
+      {&FormBAD::OptDeath, {"January", "15", "1900", "10", "5", "40", "", "", ""},
+       &FormBAD::TxTDeathDis, "November 20, 1940"},
+      {&FormBAD::OptDeath, {"January", "15", "1900", "07", "0", "0", "", "", ""},
+       &FormBAD::TxTDeathDis, "August 15, 1900"},
+  };
+  for (const auto& c : cases) {
+    choose(form.*(c.option));
+    fill(c.entries);
+    calculate();
+    EXPECT_TRUE(platform.messages().isEmpty()) << platform.messages().value(0).title.toStdString();
+    EXPECT_EQ((form.*(c.result))->text(), c.text);
+    EXPECT_TRUE(vantel::shown((form.*(c.result))->parentWidget()));
+  }
+}
+
+TEST_F(CheckCalculateTest, WithEveryFieldEmptyOnlyTheFirstCheckSpeaks) {
+  choose(form.OptBirth);
+  calculate();
+  ASSERT_EQ(platform.messages().size(), 1);
+  EXPECT_EQ(platform.messages()[0].prompt, "Please select an age (in months), at time of death.");
+  EXPECT_EQ(focused(), "cmbAMonth");
+}
+
+TEST_F(CheckCalculateTest, WithNoOptionNothingIsCheckedOrComputed) {
+  calculate();
+  EXPECT_TRUE(platform.messages().isEmpty());
+  for (QGroupBox* f : {form.FrameBirthDis, form.FrameAgeDis, form.FrameDeathDis})
+    EXPECT_FALSE(vantel::shown(f));
+}
+
+// Enter in the birth year box presses Calculate while the focus stays there: the
+// age is shown first, then the leap-day check of the birth date speaks.
+TEST_F(CheckCalculateTest, ALeapDayOfACommonYearIsReportedAfterTheResult) {
+  choose(form.OptAge);
+  enter(form.cmbDMonth, "May");
+  enter(form.txtDYear, "1950");
+  enter(form.cmbDDay, "3");
+  enter(form.cmbBMonth, "February");
+  enter(form.cmbBDay, "29");  // no year yet: the list offers the 29th
+  enter(form.txtBYear, "1900");
+  platform.clear();
+  QTest::keyClick(form.txtBYear, Qt::Key_Return);
+  EXPECT_EQ(form.TxTAgeDis->text(), "50 Years, 2 Months and 4 Days");
+  EXPECT_TRUE(vantel::shown(form.FrameAgeDis));
+  const auto messages = platform.messages();
+  ASSERT_FALSE(messages.isEmpty());
+  for (const auto& m : messages) {
+    EXPECT_EQ(m.prompt,
+              "1900 is not a leap year and therefore only has 28 days, please pick another birth "
+              "day or enter a different birth year.");
+    EXPECT_EQ(m.title, "Non Leap Year! (Birth)");
+  }
+  EXPECT_EQ(focused(), "cmbBDay");
+}
+
+// Whatever is typed into a year or age field, a request ends in one message or a
+// result, and the typed text stays in its box.
+TEST_F(CheckCalculateTest, HostileTextsInEveryTypedFieldGiveAMessageOrAResult) {
+  const QString hostile[] = {"", " ", "abc", "-1", "12.5", "1e5", "9e99", "&H10", "12a", "0"};
+  struct Field {
+    QRadioButton* FormBAD::*option;
+    QString Entries::*entry;
+    TextBox* FormBAD::*result;
+  };
+  const Field fields[] = {
+      {&FormBAD::OptAge, &Entries::bYear, &FormBAD::TxTAgeDis},
+      {&FormBAD::OptAge, &Entries::dYear, &FormBAD::TxTAgeDis},
+      {&FormBAD::OptDeath, &Entries::aYears, &FormBAD::TxTDeathDis},
+      {&FormBAD::OptBirth, &Entries::aMonths, &FormBAD::TxTBirthDis},
+  };
+  for (const auto& f : fields)
+    for (const QString& text : hostile) {
+      Entries e = kComplete;
+      e.bYear = "1800";
+      e.*(f.entry) = text;
+      choose(form.*(f.option));
+      fill(e);
+      (form.*(f.result))->clear();
+      calculate();
+      const bool result = !(form.*(f.result))->text().isEmpty();
+      EXPECT_EQ(platform.messages().size(), result ? 0 : 1) << '"' << text.toStdString() << '"';
+      expectTypedTextsKept(e);
+      if (f.entry == &Entries::aMonths) EXPECT_EQ(form.cmbAMonth->text(), text);
+    }
+}
+
+}  // namespace
+}  // namespace vantel::test
