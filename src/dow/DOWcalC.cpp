@@ -63,18 +63,23 @@ void DOWcalC(Program& program) {
     return;
   }
 
-  // Typed text may be no month, no day, or a day the month does not have: the
-  // congruence would give a weekday of no meaning.
+  // Typed text may be no month or no day: the congruence would give a weekday
+  // of no meaning. The refused text is put back into its box, selected.
   const int monthNo = monthNumber(month.toStdString());
-  if (monthNo == 0)
-    return refuse(program, form.CmbMth,
-                  "This is not a valid month, please select a month from the list.",
-                  "Invalid Month!", msg::Critical);
+  if (monthNo == 0) {
+    program.platform().msgBox(
+        QStringLiteral("This is not a valid month, please select a month from the list."),
+        QStringLiteral("Invalid Month!"), msg::Critical);
+    return CheckValues::ReturnToTypedText(form, form.CmbMth);
+  }
   const auto day = wholeNumberIn(dayText.toStdString(), 1, 31);
-  if (!day)
-    return refuse(program, form.CmbDay,
-                  "This is not a valid day, please select a day from the list.", "Invalid Day!",
-                  msg::Critical);
+  if (!day) {
+    program.platform().msgBox(
+        QStringLiteral("This is not a valid day, please select a day from the list."),
+        QStringLiteral("Invalid Day!"), msg::Critical);
+    return CheckValues::ReturnToTypedText(form, form.CmbDay);
+  }
+  // A day the month does not have (a day typed as 031, say).
   if (*day > monthLength(monthNo, *year)) {
     if (*day == 29)  // 29 February of a common year
       CheckValues::ReportDowNonLeapYear(program);

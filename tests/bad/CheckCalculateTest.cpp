@@ -28,20 +28,30 @@ const QString kRemember = "  Remember, this application only calculates from 158
 const std::vector<Refusal> kAgeRefusals = {
     {&Entries::aMonths, "", "Please select an age (in months), at time of death.",
      "Missing Age Field!", msg::Information, "cmbAMonth", false},
-    {&Entries::aMonths, "13", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
-    {&Entries::aMonths, "-1", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
-    {&Entries::aMonths, "1.5", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
-    {&Entries::aMonths, "x", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
-    {&Entries::aMonths, " ", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
-    {&Entries::aMonths, "1e1", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth", true},
+    {&Entries::aMonths, "13", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical,
+     "cmbAMonth", true},
+    {&Entries::aMonths, "-1", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical,
+     "cmbAMonth", true},
+    {&Entries::aMonths, "1.5", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical,
+     "cmbAMonth", true},
+    {&Entries::aMonths, "x", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth",
+     true},
+    {&Entries::aMonths, " ", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical, "cmbAMonth",
+     true},
+    {&Entries::aMonths, "1e1", kAgeMonthsInvalid, "Invalid Age! (Months)", msg::Critical,
+     "cmbAMonth", true},
     {&Entries::aDays, "", "Please select an age (in days), at time of death.", "Missing Age Field!",
      msg::Information, "cmbADay", false},
-    {&Entries::aYears, "", "Please enter an age (in years), at time of death.", "Missing Age Field!",
-     msg::Information, "txtAYear", false},
-    {&Entries::aYears, "abc", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
-    {&Entries::aYears, "-1", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
-    {&Entries::aYears, "9e9", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
-    {&Entries::aYears, "&H1", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear", true},
+    {&Entries::aYears, "", "Please enter an age (in years), at time of death.",
+     "Missing Age Field!", msg::Information, "txtAYear", false},
+    {&Entries::aYears, "abc", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear",
+     true},
+    {&Entries::aYears, "-1", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear",
+     true},
+    {&Entries::aYears, "9e9", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear",
+     true},
+    {&Entries::aYears, "&H1", kAgeYearsInvalid, "Invalid Year! (Age)", msg::Critical, "txtAYear",
+     true},
 };
 
 const std::vector<Refusal> kBirthRefusals = {
@@ -51,10 +61,14 @@ const std::vector<Refusal> kBirthRefusals = {
      "cmbBDay", false},
     {&Entries::bYear, "", "Please enter a valid a birth year.", "Missing Birth Year!",
      msg::Information, "txtBYear", false},
-    {&Entries::bYear, "abc", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
-    {&Entries::bYear, "19x0", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
-    {&Entries::bYear, "9e99", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
-    {&Entries::bYear, "1e5", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear", true},
+    {&Entries::bYear, "abc", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear",
+     true},
+    {&Entries::bYear, "19x0", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear",
+     true},
+    {&Entries::bYear, "9e99", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear",
+     true},
+    {&Entries::bYear, "1e5", kBirthInvalid, "Invalid Year! (Birth)", msg::Critical, "txtBYear",
+     true},
     {&Entries::bYear, "1582", kBirthInvalid + kRemember, "Julian Year! (Birth)", msg::Information,
      "txtBYear", true},
     {&Entries::bYear, "-1", kBirthInvalid + kRemember, "Julian Year! (Birth)", msg::Information,
@@ -69,9 +83,12 @@ std::vector<Refusal> deathRefusals(const QString& emptyYearPrompt) {
        "cmbDDay", false},
       {&Entries::dYear, "", emptyYearPrompt, "Missing Death Year!", msg::Information, "txtDYear",
        false},
-      {&Entries::dYear, "abc", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear", true},
-      {&Entries::dYear, "9e99", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear", true},
-      {&Entries::dYear, "1e5", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear", true},
+      {&Entries::dYear, "abc", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear",
+       true},
+      {&Entries::dYear, "9e99", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear",
+       true},
+      {&Entries::dYear, "1e5", kDeathInvalid, "Invalid Year! (Death)", msg::Critical, "txtDYear",
+       true},
       {&Entries::dYear, "1582", kDeathInvalid + kRemember, "Julian Year! (Death)", msg::Information,
        "txtDYear", true},
   };
@@ -86,11 +103,12 @@ class CheckCalculateTest : public BadTest {
  protected:
   // The year and age boxes of the two known values hold what was typed.
   void expectTypedTextsKept(const Entries& e) {
-    for (auto [box, entry] : {std::pair{form.txtBYear, &Entries::bYear},
-                              std::pair{form.txtAYear, &Entries::aYears},
-                              std::pair{form.txtDYear, &Entries::dYear}})
+    for (auto [box, entry] :
+         {std::pair{form.txtBYear, &Entries::bYear}, std::pair{form.txtAYear, &Entries::aYears},
+          std::pair{form.txtDYear, &Entries::dYear}})
       if (box->parentWidget()->isVisibleTo(&form))
-        EXPECT_EQ(box->text(), (e.*entry).left(box->maxLength())) << box->objectName().toStdString();
+        EXPECT_EQ(box->text(), (e.*entry).left(box->maxLength()))
+            << box->objectName().toStdString();
   }
 
   void expectRefusals(QRadioButton* option, QGroupBox* resultFrame,
@@ -152,7 +170,8 @@ TEST_F(CheckCalculateTest, ADeathBeforeTheBirthIsRefused) {
     choose(form.OptAge);
     fill(e);
     calculate();
-    ASSERT_EQ(platform.messages().size(), 1) << e.dMonth.toStdString() << ' ' << e.dDay.toStdString();
+    ASSERT_EQ(platform.messages().size(), 1)
+        << e.dMonth.toStdString() << ' ' << e.dDay.toStdString();
     EXPECT_EQ(platform.messages()[0].prompt, prompt);
     EXPECT_EQ(platform.messages()[0].title, "Death Before Birth!");
     EXPECT_EQ(platform.messages()[0].icon(), msg::Information);
@@ -170,18 +189,30 @@ TEST_F(CheckCalculateTest, ACompleteRequestIsComputed) {
     const char* text;
   };
   const Case cases[] = {
-      {&FormBAD::OptAge, {"January", "15", "1900", "", "", "", "January", "15", "1900"},
-       &FormBAD::TxTAgeDis, "0 Years, 0 Months and 0 Days"},
-      {&FormBAD::OptAge, {"March", "1", "1583", "", "", "", "March", "2", "1583"},
-       &FormBAD::TxTAgeDis, "0 Years, 0 Months and 1 Day"},
-      {&FormBAD::OptAge, {"January", "15", "1900", "", "", "", "May", "3", "2e3"},
-       &FormBAD::TxTAgeDis, "100 Years, 3 Months and 18 Days"},
-      {&FormBAD::OptBirth, {"", "", "", "0", "0", "0", "May", "3", "1950"}, &FormBAD::TxTBirthDis,
+      {&FormBAD::OptAge,
+       {"January", "15", "1900", "", "", "", "January", "15", "1900"},
+       &FormBAD::TxTAgeDis,
+       "0 Years, 0 Months and 0 Days"},
+      {&FormBAD::OptAge,
+       {"March", "1", "1583", "", "", "", "March", "2", "1583"},
+       &FormBAD::TxTAgeDis,
+       "0 Years, 0 Months and 1 Day"},
+      {&FormBAD::OptAge,
+       {"January", "15", "1900", "", "", "", "May", "3", "2e3"},
+       &FormBAD::TxTAgeDis,
+       "100 Years, 3 Months and 18 Days"},
+      {&FormBAD::OptBirth,
+       {"", "", "", "0", "0", "0", "May", "3", "1950"},
+       &FormBAD::TxTBirthDis,
        "May 3, 1950"},
-      {&FormBAD::OptDeath, {"January", "15", "1900", "10", "5", "40", "", "", ""},
-       &FormBAD::TxTDeathDis, "November 20, 1940"},
-      {&FormBAD::OptDeath, {"January", "15", "1900", "07", "0", "0", "", "", ""},
-       &FormBAD::TxTDeathDis, "August 15, 1900"},
+      {&FormBAD::OptDeath,
+       {"January", "15", "1900", "10", "5", "40", "", "", ""},
+       &FormBAD::TxTDeathDis,
+       "November 20, 1940"},
+      {&FormBAD::OptDeath,
+       {"January", "15", "1900", "07", "0", "0", "", "", ""},
+       &FormBAD::TxTDeathDis,
+       "August 15, 1900"},
   };
   for (const auto& c : cases) {
     choose(form.*(c.option));

@@ -8,7 +8,10 @@ class LeavingABadDateField : public BadTest {
  protected:
   void SetUp() override { choose(form.OptAge); }  // birth and death frames shown
 
-  struct Date { ComboBox *month, *day; TextBox* year; };
+  struct Date {
+    ComboBox *month, *day;
+    TextBox* year;
+  };
   Date birth() const { return {form.cmbBMonth, form.cmbBDay, form.txtBYear}; }
   Date death() const { return {form.cmbDMonth, form.cmbDDay, form.txtDYear}; }
 };
@@ -17,12 +20,19 @@ TEST_F(LeavingABadDateField, MonthLengthChecks) {
   const QString thirty = " only has 30 days, please pick another day or enter a different Month.";
   const QString february =
       " has a maximum of 29 days (Leap Year), please pick another day or enter a different Month.";
-  struct Case { const char *month, *day; QString prompt; };
+  struct Case {
+    const char *month, *day;
+    QString prompt;
+  };
   const Case cases[] = {
-      {"April", "31", "April" + thirty},        {"June", "31", "June" + thirty},
-      {"September", "31", "September" + thirty}, {"November", "31", "November" + thirty},
-      {"February", "30", "February" + february}, {"February", "31", "February" + february},
-      {"February", "29", ""},                    {"April", "30", ""},
+      {"April", "31", "April" + thirty},
+      {"June", "31", "June" + thirty},
+      {"September", "31", "September" + thirty},
+      {"November", "31", "November" + thirty},
+      {"February", "30", "February" + february},
+      {"February", "31", "February" + february},
+      {"February", "29", ""},
+      {"April", "30", ""},
       {"March", "31", ""},
   };
   for (const Date& d : {birth(), death()})
@@ -54,13 +64,20 @@ TEST_F(LeavingABadDateField, LeapDayChecks) {
   const QString rest =
       " is not a leap year and therefore only has 28 days, please pick another %1 day or enter a "
       "different %1 year.";
-  struct Case { const char* year; bool refused; };
-  const Case cases[] = {
-      {"1900", true}, {"1997", true}, {"2100", true}, {"2000", false}, {"1996", false},
-      {"", false},    {"19x0", false}, {"abc", false}, {"9e99", false}, {"1e5", false},
-      {"12.5", false},  // rounds to 12, a leap year
+  struct Case {
+    const char* year;
+    bool refused;
   };
-  struct Side { Date date; const char* word; const char* title; };
+  const Case cases[] = {
+      {"1900", true},  {"1997", true}, {"2100", true},  {"2000", false},
+      {"1996", false}, {"", false},    {"19x0", false}, {"abc", false},
+      {"9e99", false}, {"1e5", false}, {"12.5", false},  // rounds to 12, a leap year
+  };
+  struct Side {
+    Date date;
+    const char* word;
+    const char* title;
+  };
   for (const Side& s : {Side{birth(), "birth", "Non Leap Year! (Birth)"},
                         Side{death(), "death", "Non Leap Year! (Death)"}})
     for (const auto& c : cases)

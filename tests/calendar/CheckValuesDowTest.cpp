@@ -6,18 +6,28 @@ namespace vantel::test {
 namespace {
 
 TEST_F(DowTest, LeavingTheMonthBoxChecksTheMonthLength) {
-  const QString thirty =
-      " only has 30 days, please pick another day or enter a different Month.";
+  const QString thirty = " only has 30 days, please pick another day or enter a different Month.";
   const QString february =
       " has a maximum of 29 days (Leap Year), please pick another day or enter a different Month.";
-  struct Case { const char *month, *day; QString prompt; };
+  struct Case {
+    const char *month, *day;
+    QString prompt;
+  };
   const Case cases[] = {
-      {"April", "31", "April" + thirty},        {"June", "31", "June" + thirty},
-      {"September", "31", "September" + thirty}, {"November", "31", "November" + thirty},
-      {"February", "30", "February" + february}, {"February", "31", "February" + february},
+      {"April", "31", "April" + thirty},
+      {"June", "31", "June" + thirty},
+      {"September", "31", "September" + thirty},
+      {"November", "31", "November" + thirty},
+      {"February", "30", "February" + february},
+      {"February", "31", "February" + february},
       // No message: the year is not looked at, and only exact names count.
-      {"February", "29", ""}, {"April", "30", ""}, {"May", "31", ""}, {"april", "31", ""},
-      {"April ", "31", ""},   {"", "31", ""},      {"April", "031", ""},
+      {"February", "29", ""},
+      {"April", "30", ""},
+      {"May", "31", ""},
+      {"april", "31", ""},
+      {"April ", "31", ""},
+      {"", "31", ""},
+      {"April", "031", ""},
   };
   for (const auto& c : cases) {
     form.focusControl(form.CmbMth);
@@ -46,12 +56,15 @@ TEST_F(DowTest, LeavingTheMonthBoxChecksTheMonthLength) {
 // The day-of-week request calls the computation at once for any date but the
 // 29th of February, and for that date only in a leap year.
 TEST_F(DowTest, TheRequestCheckRefusesOnlyTheLeapDayOfACommonYear) {
-  struct Case { const char *month, *day, *year; bool computed; };
+  struct Case {
+    const char *month, *day, *year;
+    bool computed;
+  };
   const Case cases[] = {
-      {"February", "28", "1900", true}, {"February", "29", "2000", true},
-      {"February", "29", "1996", true}, {"February", "29", "1900", false},
+      {"February", "28", "1900", true},  {"February", "29", "2000", true},
+      {"February", "29", "1996", true},  {"February", "29", "1900", false},
       {"February", "29", "1997", false}, {"February", "29", "2100", false},
-      {"March", "29", "1900", true},    {"February", "30", "1996", false},
+      {"March", "29", "1900", true},     {"February", "30", "1996", false},
   };
   for (const auto& c : cases) {
     form.focusControl(form.CmdDOWgo);
@@ -61,7 +74,8 @@ TEST_F(DowTest, TheRequestCheckRefusesOnlyTheLeapDayOfACommonYear) {
     form.TxtDay->setText("");
     platform.clear();
     CheckValues::CheckDowDate(program);
-    EXPECT_EQ(!form.TxtDay->text().isEmpty(), c.computed) << c.month << ' ' << c.day << ' ' << c.year;
+    EXPECT_EQ(!form.TxtDay->text().isEmpty(), c.computed)
+        << c.month << ' ' << c.day << ' ' << c.year;
     EXPECT_EQ(platform.messages().size(), c.computed ? 0 : 1);
   }
 }

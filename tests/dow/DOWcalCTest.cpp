@@ -24,13 +24,15 @@ struct Refusal {
 };
 
 TEST_F(DowTest, KnownDatesGiveTheirWeekdayAndShowTheResult) {
-  struct Case { const char *month, *day, *year, *weekday; };
+  struct Case {
+    const char *month, *day, *year, *weekday;
+  };
   const Case cases[] = {
-      {"January", "15", "1937", "Friday"},    {"January", "1", "2000", "Saturday"},
-      {"February", "29", "2000", "Tuesday"},  {"December", "31", "1999", "Friday"},
-      {"March", "1", "1900", "Thursday"},     {"July", "4", "1776", "Thursday"},
-      {"January", "1", "0", "Saturday"},      {"March", "1", "0", "Wednesday"},
-      {"October", "4", "1582", "Monday"},     {"December", "31", "9999", "Friday"},
+      {"January", "15", "1937", "Friday"},     {"January", "1", "2000", "Saturday"},
+      {"February", "29", "2000", "Tuesday"},   {"December", "31", "1999", "Friday"},
+      {"March", "1", "1900", "Thursday"},      {"July", "4", "1776", "Thursday"},
+      {"January", "1", "0", "Saturday"},       {"March", "1", "0", "Wednesday"},
+      {"October", "4", "1582", "Monday"},      {"December", "31", "9999", "Friday"},
       {"February", "28", "1900", "Wednesday"}, {"February", "29", "1600", "Tuesday"},
       {"February", "29", "0", "Tuesday"},
   };
@@ -40,7 +42,8 @@ TEST_F(DowTest, KnownDatesGiveTheirWeekdayAndShowTheResult) {
     EXPECT_TRUE(platform.messages().isEmpty()) << platform.messages().value(0).title.toStdString();
   }
   EXPECT_EQ(foreColor(form.TxtDay), colors::navy());
-  EXPECT_EQ(form.TextHowto->text(), "The day of the week for the date you entered is displayed above.");
+  EXPECT_EQ(form.TextHowto->text(),
+            "The day of the week for the date you entered is displayed above.");
   EXPECT_EQ(foreColor(form.TextHowto), colors::navy());
   EXPECT_EQ(form.Frame2->title(), "Results");
   EXPECT_TRUE(form.CmdPrintForm->isEnabled());
@@ -62,10 +65,14 @@ TEST_F(DowTest, KeepsTheTermsOfTheLastComputation) {
 // A fraction in the year rounds to the nearest year, a half to the even one.
 TEST_F(DowTest, YearTextsAreRoundedBeforeTheComputation) {
   namespace chr = std::chrono;
-  struct Case { const char* text; int year; };
-  const Case cases[] = {{"99.5", 100}, {"12.5", 12}, {"13.5", 14}, {"2e3", 2000}, {" 12 ", 12},
-                        {"0.4", 0},    {"+7", 7}};
-  const char* names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  struct Case {
+    const char* text;
+    int year;
+  };
+  const Case cases[] = {{"99.5", 100}, {"12.5", 12}, {"13.5", 14}, {"2e3", 2000},
+                        {" 12 ", 12},  {"0.4", 0},   {"+7", 7}};
+  const char* names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                         "Thursday", "Friday", "Saturday"};
   for (const auto& c : cases) {
     calculate("March", "1", c.text);
     const chr::weekday wd{chr::sys_days(chr::year(c.year) / chr::March / 1)};
@@ -82,9 +89,12 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
       {"May", "3", "", "Please enter a year.", "Missing year Field!", msg::Information, "txtYear"},
       // A date the month cannot have.
       {"April", "31", "2000", "April" + kThirty, "Too Many Days!", msg::Information, "CmbDay"},
-      {"November", "31", "2000", "November" + kThirty, "Too Many Days!", msg::Information, "CmbDay"},
-      {"February", "30", "2000", "February" + kFebruary, "Too Many Days!", msg::Information, "CmbDay"},
-      {"February", "31", "1900", "February" + kFebruary, "Too Many Days!", msg::Information, "CmbDay"},
+      {"November", "31", "2000", "November" + kThirty, "Too Many Days!", msg::Information,
+       "CmbDay"},
+      {"February", "30", "2000", "February" + kFebruary, "Too Many Days!", msg::Information,
+       "CmbDay"},
+      {"February", "31", "1900", "February" + kFebruary, "Too Many Days!", msg::Information,
+       "CmbDay"},
       {"February", "29", "1900", "1900" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
       {"February", "29", "1997", "1997" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
       {"February", "29", "99.5", "99.5" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
@@ -117,6 +127,13 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
     EXPECT_EQ(focused(), c.focus) << c.month << ' ' << c.day << ' ' << c.year;
     EXPECT_EQ(form.TxtDay->text(), "") << c.month << ' ' << c.day << ' ' << c.year;
     EXPECT_EQ(form.txtYear->text(), c.year);  // a check clears no field
+    // A typed month or day that was refused is back in its box, selected.
+    if (auto* box = qobject_cast<ComboBox*>(form.focusedControl());
+        box && c.icon == msg::Critical) {
+      const QString typed = box == form.CmbMth ? c.month : c.day;
+      EXPECT_EQ(box->text(), typed);
+      EXPECT_EQ(box->lineEdit()->selectedText(), typed);
+    }
   }
   EXPECT_EQ(form.Frame2->title(), "Instuctions");
   EXPECT_FALSE(form.CmdPrintForm->isEnabled());
@@ -125,8 +142,8 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
 // A year that is no number, is negative, or cannot be a year of 0 to 9999 (a
 // number in exponent notation) is refused with the whole year text selected.
 TEST_F(DowTest, InvalidYearsAreSelected) {
-  for (const char* year : {"-5", "-1", "abc", "19x0", "12a", "&H10", " ", "-0.4", "1e5", "9e99",
-                           "1e4", "-9e9"})
+  for (const char* year :
+       {"-5", "-1", "abc", "19x0", "12a", "&H10", " ", "-0.4", "1e5", "9e99", "1e4", "-9e9"})
     for (const char* month : {"May", "February"}) {
       const char* day = month[0] == 'F' ? "29" : "3";
       // 29 February skips its leap-year test for a year that is no number or

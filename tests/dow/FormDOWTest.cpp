@@ -10,7 +10,10 @@ W* control(FormDOW& form, const char* name) {
 }
 
 TEST_F(DowTest, ControlsCarryTheirNamesCaptionsAndTooltips) {
-  struct Button { const char *name, *caption, *tip; bool enabled, visible; };
+  struct Button {
+    const char *name, *caption, *tip;
+    bool enabled, visible;
+  };
   const Button buttons[] = {
       {"CmdDOWgo", "&Calculate the Day of Week", "", true, true},
       {"cmdReset", "&Reset Form", "Reset the form.", false, true},
@@ -26,7 +29,9 @@ TEST_F(DowTest, ControlsCarryTheirNamesCaptionsAndTooltips) {
     EXPECT_EQ(w->isEnabled(), b.enabled) << b.name;
     EXPECT_EQ(vantel::shown(w), b.visible) << b.name;
   }
-  struct Frame { const char *name, *caption; };
+  struct Frame {
+    const char *name, *caption;
+  };
   for (const Frame& f : {Frame{"frameDowDate", "Select Date"}, Frame{"Frame1", "Day of the Week"},
                          Frame{"Frame2", "Instuctions"}, Frame{"FrameInfo", "Information"}}) {
     auto* w = control<QGroupBox>(form, f.name);
@@ -80,8 +85,9 @@ TEST_F(DowTest, MenusStartAsLoaded) {
 }
 
 TEST_F(DowTest, EnteringTheMonthBoxRebuildsTheTwelveMonths) {
-  const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
-                              "July",    "August",   "September", "October", "November", "December"};
+  const QStringList months = {"January",   "February", "March",    "April",
+                              "May",       "June",     "July",     "August",
+                              "September", "October",  "November", "December"};
   for (int entry = 0; entry < 3; ++entry) {
     form.focusControl(form.txtYear);
     form.CmbMth->setText("March");
@@ -92,7 +98,10 @@ TEST_F(DowTest, EnteringTheMonthBoxRebuildsTheTwelveMonths) {
 }
 
 TEST_F(DowTest, EnteringTheDayBoxOffersTheDaysOfTheMonthAndYear) {
-  struct Case { const char *month, *year; int days; };
+  struct Case {
+    const char *month, *year;
+    int days;
+  };
   const Case cases[] = {
       {"February", "2000", 29}, {"February", "1900", 28}, {"February", "1996", 29},
       {"February", "1997", 28}, {"February", "", 29},     {"February", "abc", 29},
