@@ -70,10 +70,11 @@ void Blankchks(Program& program) {
   }
 
   if (checkValue(form.Chk1790) == 1 && !shown(form.Frame1790M) && !shown(form.Frame1790F)) {
-    refuse(program,
-           QStringLiteral("You have checked the 1790 census but have not selected a gender.  Please "
-                          "select a gender or un-check 1790 and select another census year."),
-           QStringLiteral("Missing Gender Selection"));
+    refuse(
+        program,
+        QStringLiteral("You have checked the 1790 census but have not selected a gender.  Please "
+                       "select a gender or un-check 1790 and select another census year."),
+        QStringLiteral("Missing Gender Selection"));
     return;
   }
 

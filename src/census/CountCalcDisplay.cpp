@@ -14,9 +14,11 @@ namespace {
 census::CensusChoices readChoices(const FormCBYC& form) {
   census::CensusChoices choices;
   const auto boxes = form.censusBoxes();
-  for (std::size_t c = 0; c < census::kCensusCount; ++c) choices.checkValues[c] = checkValue(boxes[c]);
+  for (std::size_t c = 0; c < census::kCensusCount; ++c)
+    choices.checkValues[c] = checkValue(boxes[c]);
   const auto& options = form.ageRangeOptions();
-  for (std::size_t k = 0; k < census::kAgeRangeCount; ++k) choices.selected[k] = options[k]->isChecked();
+  for (std::size_t k = 0; k < census::kAgeRangeCount; ++k)
+    choices.selected[k] = options[k]->isChecked();
   return choices;
 }
 
@@ -43,8 +45,8 @@ void CountCalcDisplay(Program& program) {
   if (result.censusCount > 1 && yearsText.isEmpty()) {
     form.TextDisplay->setText(census::text::introduction);
     setForeColor(form.TextDisplay, colors::windowText());
-    form.LblYourYears->setText(QStringLiteral(
-        "To begin, choose from above the Census year(s) you have information for."));
+    form.LblYourYears->setText(
+        QStringLiteral("To begin, choose from above the Census year(s) you have information for."));
     setForeColor(form.LblYourYears, colors::windowText());
     program.platform().msgBox(
         QStringLiteral("You have selected an ilogical combination of census years and age "

@@ -92,7 +92,10 @@ W* withCaption(W* control, const QString& caption) {
 FormCBYC::FormCBYC(Program& program)
     : Form(program, QStringLiteral("FormCBYC"), QStringLiteral("Census Birth Year Calculator")) {
   setFixedSize(708, 509);
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  // 8 points at 96 dots per inch.
+  QFont face(QStringLiteral("MS Sans Serif"));
+  face.setPixelSize(11);
+  setFont(face);
   // Created in tab order: the calculate button comes first.
   buildCommandButtons();
   buildCensusColumns();
@@ -112,8 +115,8 @@ void FormCBYC::buildCommandButtons() {
     int y;
   };
   static constexpr std::array<Command, 5> kCommands{{
-      {&FormCBYC::CmdCalc, "CmdCalc", "&Calculate Birth Years", "Calculate the possible birth years.",
-       76},
+      {&FormCBYC::CmdCalc, "CmdCalc", "&Calculate Birth Years",
+       "Calculate the possible birth years.", 76},
       {&FormCBYC::CmdClear, "CmdClear", "&Reset Form", "Reset the form.", 125},
       {&FormCBYC::CmdPrint, "CmdPrint", "&Print Results", "Print Results.", 172},
       {&FormCBYC::Command1, "Command1", "Census &Information", nullptr, 220},
@@ -135,7 +138,8 @@ void FormCBYC::buildCensusColumns() {
   QFont bold = font();
   bold.setBold(true);
   for (const CensusColumn& column : kColumns) {
-    QCheckBox* box = withCaption(add<QCheckBox>(column.name, nullptr), QString::fromLatin1(column.caption));
+    QCheckBox* box =
+        withCaption(add<QCheckBox>(column.name, nullptr), QString::fromLatin1(column.caption));
     box->setFont(bold);
     box->setGeometry(column.x, 5, 95, 17);
     this->*column.box = box;
@@ -194,7 +198,8 @@ void FormCBYC::buildGenderControls() {
   CmdMaleA = withCaption(add<QPushButton>("CmdMaleA", nullptr), QStringLiteral("&Male Ancestor"));
   CmdMaleA->setToolTip(QStringLiteral("Choose a male Ancestor."));
   CmdMaleA->setGeometry(kGenderButtonX, kMaleButtonY, 88, 17);
-  CmdFemaleA = withCaption(add<QPushButton>("CmdFemaleA", nullptr), QStringLiteral("&Female Ancestor"));
+  CmdFemaleA =
+      withCaption(add<QPushButton>("CmdFemaleA", nullptr), QStringLiteral("&Female Ancestor"));
   CmdFemaleA->setToolTip(QStringLiteral("Choose a female Ancestor."));
   CmdFemaleA->setGeometry(kGenderButtonX, kFemaleButtonY, 88, 17);
   CmdMaleA->raise();
@@ -278,7 +283,8 @@ void FormCBYC::buildMenus() {
 
   mnuwindow = addMenu("mnuwindow", QStringLiteral("&Window"));
   mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-  fill(mnuHelp, {{&FormCBYC::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr}});
+  fill(mnuHelp,
+       {{&FormCBYC::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr}});
 }
 
 void FormCBYC::load() {

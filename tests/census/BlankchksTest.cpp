@@ -1,12 +1,12 @@
 // The checks in front of the census calculation: which of the eight messages a
 // selection gets, in which order, and what a request changes on the form.
 
+#include "CensusFormDriver.h"
 #include "census/CensusState.h"
 #include "census/CensusTexts.h"
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
 #include "support/ProgramFixture.h"
-#include "CensusFormDriver.h"
 
 namespace vantel::test {
 namespace {
@@ -100,7 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
              kGender,
              kMissingGender},
         Case{"1790 male without range", {{1790, "Frame1790M"}}, {}, kRange, missingRange(1790)},
-        Case{"1790 female frame, range cleared", {{1790, "Frame1790F"}}, {}, kRange,
+        Case{"1790 female frame, range cleared",
+             {{1790, "Frame1790F"}},
+             {},
+             kRange,
              missingRange(1790)},
         Case{"1790 female", {}, {"Opt1790F_1"}, {}, {}},
         Case{"1800 without range", {{1800, nullptr}}, {}, kRange, missingRange(1800)},
@@ -147,7 +150,7 @@ TEST_F(BlankchksSequence, ReportsTheNextCensusOnceTheFirstIsFixed) {
 
 TEST_F(BlankchksSequence, AnUntickedCensusIsNeverExamined) {
   chooseRanges(form, {"Opt1800_1"});
-  form.Frame1830->show();  // open, unticked, no range
+  form.Frame1830->show();                                          // open, unticked, no range
   setOptionValue(form.option(QStringLiteral("Opt1840_7")), true);  // unticked, with a range
   form.CmdCalc->click();
   EXPECT_TRUE(platform.messages().isEmpty());

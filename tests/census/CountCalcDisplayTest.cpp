@@ -2,12 +2,12 @@
 // "Calculate Birth Years" clicked, the list, texts, captions and colours read
 // back from the form and the message boxes.
 
+#include "CensusFormDriver.h"
 #include "census/CensusState.h"
 #include "census/CensusTexts.h"
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
 #include "support/ProgramFixture.h"
-#include "CensusFormDriver.h"
 
 namespace vantel::test {
 namespace {
@@ -73,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         ResultCase{"1800 Under 10 stops at 1799", {"Opt1800_1", "Opt1830_6"}, 1791, 1799},
         ResultCase{"born 1786, all six censuses",
                    {"Opt1790M_1", "Opt1800_2", "Opt1810_3", "Opt1820_5", "Opt1830_7", "Opt1840_8"},
-                   1785, 1790},
+                   1785,
+                   1790},
         ResultCase{"All Females with 1800 26 Thru 44", {"Opt1790F_1", "Opt1800_4"}, 1756, 1774},
         ResultCase{"1820 16 Thru 18 with 1830 20 Thru 29", {"Opt1820_3", "Opt1830_5"}, 1802, 1804},
         ResultCase{"1830 100 and Over", {"Opt1830_13"}, 1721, 1730},
@@ -139,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
     EdgeCases, CountCalcDisplayContradictions,
     ::testing::Values(ContradictionCase{"neighbouring ranges", {"Opt1830_5", "Opt1840_5"}},
                       ContradictionCase{"16 and Over with Under 5", {"Opt1790M_2", "Opt1840_1"}},
-                      ContradictionCase{"1800 misses 1800", {"Opt1800_1", "Opt1810_2", "Opt1820_6"}}),
+                      ContradictionCase{"1800 misses 1800",
+                                        {"Opt1800_1", "Opt1810_2", "Opt1820_6"}}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(CountCalcDisplayTest, CalculatingTwiceGivesTheSameText) {

@@ -189,6 +189,7 @@ class CensusBirthYearsLoose : public ::testing::TestWithParam<LooseCase> {};
 
 TEST_P(CensusBirthYearsLoose, CountsOnlyTickedCensuses) {
   const LooseCase& c = GetParam();
+  SCOPED_TRACE(c.what);
   CensusChoices choices;
   choices.checkValues = c.checkValues;
   for (const char* name : c.selected) {
@@ -208,12 +209,24 @@ TEST_P(CensusBirthYearsLoose, CountsOnlyTickedCensuses) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CensusBirthYearsLoose,
     ::testing::Values(
-        LooseCase{"unticked census with a range", {0, 1, 0, 0, 0, 0}, {"Opt1800_1", "Opt1830_6"},
-                  1791, 1799, 1},
-        LooseCase{"greyed census with a range", {0, 2, 0, 0, 1, 0}, {"Opt1800_1", "Opt1830_6"},
-                  1791, 1800, 1},
-        LooseCase{"two 1790 ranges count once", {1, 0, 0, 0, 0, 0}, {"Opt1790M_1", "Opt1790F_1"},
-                  1690, 1790, 1},
+        LooseCase{"unticked census with a range",
+                  {0, 1, 0, 0, 0, 0},
+                  {"Opt1800_1", "Opt1830_6"},
+                  1791,
+                  1799,
+                  1},
+        LooseCase{"greyed census with a range",
+                  {0, 2, 0, 0, 1, 0},
+                  {"Opt1800_1", "Opt1830_6"},
+                  1791,
+                  1800,
+                  1},
+        LooseCase{"two 1790 ranges count once",
+                  {1, 0, 0, 0, 0, 0},
+                  {"Opt1790M_1", "Opt1790F_1"},
+                  1690,
+                  1790,
+                  1},
         LooseCase{"nothing ticked lists nothing", {0, 0, 0, 0, 0, 0}, {}, 1, 0, 0},
         LooseCase{"nothing ticked, ranges left over", {0, 0, 0, 0, 0, 0}, {"Opt1840_1"}, 1, 0, 0}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
