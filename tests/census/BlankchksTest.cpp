@@ -68,7 +68,7 @@ TEST_P(BlankchksTest, RefusesWithOneMessageOrCalculates) {
     return;
   }
   ASSERT_EQ(platform.messages().size(), 1);
-  const Call& m = platform.messages().first();
+  const Call m = platform.messages().first();
   EXPECT_EQ(m.title, c.title);
   EXPECT_EQ(m.prompt, c.prompt);
   EXPECT_EQ(m.icon(), msg::Critical);

@@ -115,7 +115,7 @@ TEST_P(CountCalcDisplayContradictions, WarnsAndKeepsTheResultFrames) {
   form.CmdCalc->click();
 
   ASSERT_EQ(platform.messages().size(), 1);
-  const Call& m = platform.messages().first();
+  const Call m = platform.messages().first();
   EXPECT_EQ(m.prompt, kIllogicalPrompt);
   EXPECT_EQ(m.title, "Illogical Age Ranges");
   EXPECT_EQ(m.icon(), msg::Critical);
