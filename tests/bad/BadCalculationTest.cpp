@@ -62,6 +62,9 @@ class BadCalculation : public ProgramTest {
     if (mode != Mode::Age) enterAge(age);
     if (mode != Mode::Death) enterDeath(death);
     form.focusControl(form.CmdCalculate);
+    // Filling the fields over an earlier case's entries may have raised the
+    // date checks on leaving a field; only the computation's messages count.
+    platform.clear();
     SetValues(program);
   }
 
