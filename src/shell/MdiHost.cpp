@@ -57,15 +57,7 @@ void MdiHost::hide(Form& form) {
   if (QMdiSubWindow* sub = windowOf(form)) {
     form.hide();
     sub->hide();
-    // Hand the activation on to another shown child, if any.
-    if (area_->currentSubWindow() == sub || !area_->currentSubWindow()) {
-      const QList<QMdiSubWindow*> recent = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
-      for (auto it = recent.crbegin(); it != recent.crend(); ++it)
-        if (*it != sub && !(*it)->isHidden()) {
-          area_->setActiveSubWindow(*it);
-          break;
-        }
-    }
+    handOnActivation(sub);
     refreshMenus();
     return;
   }
@@ -75,11 +67,24 @@ void MdiHost::hide(Form& form) {
 void MdiHost::discard(Form& form) {
   form.removeEventFilter(this);
   if (QMdiSubWindow* sub = windowOf(form)) {
+    handOnActivation(sub);
     area_->removeSubWindow(sub);
     // The form goes with its window, once the handler that closed it returns.
     sub->deleteLater();
   }
   refreshMenus();
+}
+
+void MdiHost::handOnActivation(QMdiSubWindow* leaving) {
+  // The shown child activated most recently before it takes its place.
+  if (area_->currentSubWindow() && area_->currentSubWindow() != leaving) return;
+  const QList<QMdiSubWindow*> recent = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
+  for (auto it = recent.crbegin(); it != recent.crend(); ++it)
+    if (*it != leaving && !(*it)->isHidden()) {
+      area_->setActiveSubWindow(*it);
+      return;
+    }
+  area_->setActiveSubWindow(nullptr);
 }
 
 QList<Form*> MdiHost::children() const {

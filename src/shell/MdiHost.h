@@ -47,6 +47,8 @@ class MdiHost : public QObject, public WindowHost {
  private:
   bool isChild(const Form& form) const;
   QMdiSubWindow* windowOf(const Form& form) const;
+  // Activates another shown child when the active one is hidden or closed.
+  void handOnActivation(QMdiSubWindow* leaving);
 
   Program& program_;
   Form& main_;
