@@ -33,9 +33,14 @@ QPixmap picture(const QString& file, QSize size) {
 QPixmap splash() { return picture(QStringLiteral("splash.svg"), QSize(314, 164)); }
 
 QIcon programIcon() {
-  QIcon icon;
-  for (int side : {16, 32}) icon.addPixmap(picture(QStringLiteral("program.svg"), QSize(side, side)));
-  return icon;
+  // Made once: the main window, the child forms and the About dialog share it.
+  // Kept to the end of the process, never destroyed after the application.
+  static const QIcon* icon = [] {
+    auto* made = new QIcon;
+    for (int side : {16, 32}) made->addPixmap(picture(QStringLiteral("program.svg"), QSize(side, side)));
+    return made;
+  }();
+  return *icon;
 }
 
 QPixmap logo(QSize size) { return picture(QStringLiteral("logo.svg"), size); }

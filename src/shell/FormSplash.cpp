@@ -14,8 +14,7 @@
 namespace vantel {
 
 FormSplash::FormSplash(Program& program)
-    : Form(program, QStringLiteral("FormSplash"), QStringLiteral("Vantel 1.0.0")),
-      picture_(artwork::splash()) {
+    : Form(program, QStringLiteral("FormSplash"), QStringLiteral("Vantel 1.0.0")) {
   setFixedSize(314, 164);
   setFocusPolicy(Qt::StrongFocus);
 
@@ -56,6 +55,8 @@ void FormSplash::closeAndOpenMain() {
 }
 
 void FormSplash::paintEvent(QPaintEvent*) {
+  // Rendered when first painted: a key pressed at once never needs it.
+  if (picture_.isNull()) picture_ = artwork::splash();
   QPainter painter(this);
   painter.drawPixmap(rect(), picture_);
 }
