@@ -19,7 +19,12 @@ Form::Form(Program& program, const QString& name, const QString& caption)
           [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
-Form::~Form() { qDeleteAll(menus_); }
+Form::~Form() {
+  // Destroying the window moves the focus once more; this form is no longer
+  // there to hear of it.
+  disconnect(qApp, nullptr, this, nullptr);
+  qDeleteAll(menus_);
+}
 
 QWidget* Form::controlOf(QWidget* w) const {
   for (; w && w != this; w = w->parentWidget())
@@ -30,6 +35,7 @@ QWidget* Form::controlOf(QWidget* w) const {
 void Form::focusMoved(QWidget* now) {
   QWidget* control = controlOf(now);
   if (!control || control == current_) return;
+  ++focusMoves_;
   if (inFocusMove_) {  // a lost-focus handler sent the focus elsewhere
     current_ = control;
     return;
@@ -47,10 +53,11 @@ void Form::focusMoved(QWidget* now) {
 }
 
 void Form::focusControl(QWidget* control) {
+  const unsigned movesBefore = focusMoves_;
   control->setFocus(Qt::OtherFocusReason);
   // A form that is not the active window keeps the request for when it is
   // activated; the form's own focused control and its handlers follow at once.
-  if (current_ != control) focusMoved(control);
+  if (focusMoves_ == movesBefore && current_ != control) focusMoved(control);
 }
 
 void Form::onGotFocus(QWidget* control, Handler handler) { gotFocus_.insert(control, std::move(handler)); }

@@ -93,6 +93,7 @@ class Form : public QWidget {
   QHash<QWidget*, Handler> lostFocus_;
   QPointer<QWidget> current_;
   bool inFocusMove_ = false;
+  unsigned focusMoves_ = 0;
   QPointer<QAbstractButton> defaultButton_;
   QPointer<QAbstractButton> cancelButton_;
 };

@@ -17,6 +17,7 @@ class ProgramTest : public ::testing::Test {
   Program program{platform};
 
   // Shows the form as the active window, so that focus moves as for a user.
+  // (Inside a test, the control flag helper is then spelled vantel::shown(w).)
   template <class F>
   F& shown() {
     F& f = program.form<F>();

@@ -1,0 +1,15 @@
+#pragma once
+// The census calculator's program-wide variables, kept by the Program
+// (program.state<CensusState>()); they outlive the Census form.
+
+#include <QString>
+
+namespace vantel {
+
+struct CensusState {
+  // The possible birth years of the last calculation, ascending, each as four
+  // digits and one blank; empty when nothing has been calculated.
+  QString CensusYearsText;
+};
+
+}  // namespace vantel

@@ -1,0 +1,59 @@
+#include "census/CountCalcDisplay.h"
+
+#include "census/CensusState.h"
+#include "census/CensusTexts.h"
+#include "census/FormCBYC.h"
+#include "census/rules/CensusBirthYears.h"
+#include "forms/Colors.h"
+#include "forms/Program.h"
+
+namespace vantel {
+
+namespace {
+
+census::CensusChoices readChoices(const FormCBYC& form) {
+  census::CensusChoices choices;
+  const auto boxes = form.censusBoxes();
+  for (std::size_t c = 0; c < census::kCensusCount; ++c)
+    choices.checkValues[c] = checkValue(boxes[c]);
+  const auto& options = form.ageRangeOptions();
+  for (std::size_t k = 0; k < census::kAgeRangeCount; ++k)
+    choices.selected[k] = options[k]->isChecked();
+  return choices;
+}
+
+}  // namespace
+
+void CountCalcDisplay(Program& program) {
+  QString& yearsText = program.state<CensusState>().CensusYearsText;
+  yearsText.clear();
+
+  FormCBYC& form = program.form<FormCBYC>();
+  const census::CensusBirthYears result = census::censusBirthYears(readChoices(form));
+  yearsText = QString::fromStdString(census::censusYearsText(result.years));
+
+  form.TextDisplay->setText(yearsText);
+  setForeColor(form.TextDisplay, colors::navy());
+  form.LblYourYears->setVisible(true);
+  setForeColor(form.LblYourYears, colors::navy());
+  form.LblYourYears->setText(QStringLiteral(
+      "Based on your selections, the possible years of birth for your Ancestor are listed below."));
+  form.Frame1->setTitle(QStringLiteral("Results"));
+  form.Frame2->setTitle(QStringLiteral("Possible birth years"));
+  form.mnuPrint->setEnabled(true);
+
+  if (result.censusCount > 1 && yearsText.isEmpty()) {
+    form.TextDisplay->setText(census::text::introduction);
+    setForeColor(form.TextDisplay, colors::windowText());
+    form.LblYourYears->setText(
+        QStringLiteral("To begin, choose from above the Census year(s) you have information for."));
+    setForeColor(form.LblYourYears, colors::windowText());
+    program.platform().msgBox(
+        QStringLiteral("You have selected an ilogical combination of census years and age "
+                       "ranges.  Re-check your selections and try again.  (You may be trying to "
+                       "calculate the birth date on two seperate individuals)"),
+        QStringLiteral("Illogical Age Ranges"), msg::Critical | msg::OkOnly);
+  }
+}
+
+}  // namespace vantel

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs a command against a real X server (Xvfb) with a window manager (openbox),
+# so that windows are activated and focus moves as on a user's desktop.
+set -u
+for n in $(seq 90 140); do
+  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
+done
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+DISPLAY=$display openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$@"
+status=$?
+kill "$wm" "$xvfb" 2>/dev/null
+wait 2>/dev/null
+exit $status
