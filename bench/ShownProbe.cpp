@@ -1,10 +1,11 @@
 #include "ShownProbe.h"
 
+#include <unistd.h>
+
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-#include <unistd.h>
 
 ShownProbe::ShownProbe(std::function<bool(QWidget*)> target) : target_(std::move(target)) {}
 

@@ -83,7 +83,7 @@ Summary summarise(const std::vector<Run>& runs) {
 int main(int argc, char* argv[]) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
   const char* platform = std::getenv("QT_QPA_PLATFORM");
-  std::printf("platform: %s\n", platform && *platform ? platform
+  std::printf("platform: %s\n", platform && *platform    ? platform
                                 : std::getenv("DISPLAY") ? "xcb (DISPLAY set)"
                                                          : "default");
   // One start of each first, unmeasured, so both find the libraries cached.
@@ -104,7 +104,8 @@ int main(int argc, char* argv[]) {
   std::printf("runs: %d of each, alternating\n", runs);
   std::printf("%-34s %10s %10s %14s\n", "", "median ms", "min ms", "peak RSS KiB");
   std::printf("%-34s %10.1f %10.1f %14.0f\n", "bare Qt window", b.ms, b.minMs, b.kb);
-  std::printf("%-34s %10.1f %10.1f %14.0f\n", "Vantel to Getting Started shown", v.ms, v.minMs, v.kb);
+  std::printf("%-34s %10.1f %10.1f %14.0f\n", "Vantel to Getting Started shown", v.ms, v.minMs,
+              v.kb);
   std::printf("%-34s %10.2f %10.2f %14.2f\n", "ratio Vantel / bare", v.ms / b.ms, v.minMs / b.minMs,
               v.kb / b.kb);
   return 0;

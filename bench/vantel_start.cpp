@@ -18,8 +18,8 @@ class KeyOnSplash : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show && qobject_cast<vantel::FormSplash*>(watched))
-      QCoreApplication::postEvent(watched, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier,
-                                                         QStringLiteral("a")));
+      QCoreApplication::postEvent(
+          watched, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
     return QObject::eventFilter(watched, event);
   }
 };
@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
   vantel::QtPlatform platform;
   vantel::Program program(platform);
   KeyOnSplash key;
-  ShownProbe probe([](QWidget* w) { return qobject_cast<vantel::FormBegin*>(w) && w->isVisible(); });
+  ShownProbe probe(
+      [](QWidget* w) { return qobject_cast<vantel::FormBegin*>(w) && w->isVisible(); });
   app.installEventFilter(&key);
   app.installEventFilter(&probe);
   return vantel::runProgram(program);

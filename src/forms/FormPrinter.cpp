@@ -51,16 +51,19 @@ bool FormPrinter::print(Form& form) {
   QString problem;
   const QPrinterInfo info = defaultPrinter();
   if (info.isNull()) {
-    problem = QStringLiteral("No printer is set up on this computer, so the page could not be printed.");
+    problem =
+        QStringLiteral("No printer is set up on this computer, so the page could not be printed.");
   } else {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(form.windowTitle());
     if (printImage(image, printer)) return true;
-    problem = QStringLiteral("The page could not be sent to the printer \"%1\".").arg(info.printerName());
+    problem =
+        QStringLiteral("The page could not be sent to the printer \"%1\".").arg(info.printerName());
   }
 
   QString suggestion = form.windowTitle() + QStringLiteral(".pdf");
-  suggestion.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+  suggestion.replace(QLatin1Char('/'), QLatin1Char('-'))
+      .replace(QLatin1Char('\\'), QLatin1Char('-'));
   while (offerPdf(parent, problem)) {
     QString file = pdfFileName(parent, suggestion);
     if (file.isEmpty()) break;
@@ -70,7 +73,8 @@ bool FormPrinter::print(Form& form) {
     pdf.setOutputFileName(file);
     pdf.setDocName(form.windowTitle());
     if (printImage(image, pdf)) return true;
-    problem = QStringLiteral("The page could not be saved as \"%1\".").arg(QDir::toNativeSeparators(file));
+    problem = QStringLiteral("The page could not be saved as \"%1\".")
+                  .arg(QDir::toNativeSeparators(file));
   }
   tell(parent, QStringLiteral("The page was not printed."));
   return false;

@@ -37,7 +37,8 @@ QIcon programIcon() {
   // Kept to the end of the process, never destroyed after the application.
   static const QIcon* icon = [] {
     auto* made = new QIcon;
-    for (int side : {16, 32}) made->addPixmap(picture(QStringLiteral("program.svg"), QSize(side, side)));
+    for (int side : {16, 32})
+      made->addPixmap(picture(QStringLiteral("program.svg"), QSize(side, side)));
     return made;
   }();
   return *icon;

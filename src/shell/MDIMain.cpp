@@ -67,20 +67,18 @@ MDIMain::MDIMain(Program& program)
 
   host_ = std::make_unique<MdiHost>(program, *this, area_, bar_);
   host_->refreshMenus();
+
+  // A client area of 715 x 515 below the menu bar; it grows where a child
+  // window with its frame needs more.
+  resize(715, 515 + bar_->sizeHint().height());
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   program.setHost(host_.get());
 }
 
 MDIMain::~MDIMain() { program().setHost(nullptr); }
 
-void MDIMain::load() {
-  program().open<FormBegin>();
-  // A client area of 715 x 515 below the menu bar, wide enough for the
-  // Getting Started page with its window frame.
-  const int frame = 2 * area_->frameWidth();
-  const QSize client =
-      QSize(715, 515).expandedTo(host_->childrenBounds().size() + QSize(frame, frame));
-  resize(client.width(), client.height() + bar_->sizeHint().height());
-}
+void MDIMain::load() { program().open<FormBegin>(); }
 
 void MDIMain::unload() {
   host_->closeChildren();

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "shell/FormSplash.h"
 #include "shell/frmAbout.h"
@@ -37,13 +38,15 @@ void MdiHost::show(Form& form, bool front) {
   }
   QMdiSubWindow* sub = windowOf(form);
   if (!sub) {
-    sub = area_->addSubWindow(&form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    sub =
+        area_->addSubWindow(&form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The window takes the form's fixed client size.
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowIcon(form.windowIcon());
     form.show();
     sub->adjustSize();
+    growToFit();
   }
   form.show();
   sub->show();
@@ -107,6 +110,22 @@ QRect MdiHost::childrenBounds() const {
   for (QMdiSubWindow* sub : area_->subWindowList())
     if (!sub->isHidden()) bounds |= sub->geometry();
   return bounds;
+}
+
+void MdiHost::growToFit() {
+  // The area is what the main window holds below its menu bar, whether or not
+  // the window has been laid out yet.
+  const QSize area = main_.size() - QSize(0, bar_->sizeHint().height());
+  const int frame = 2 * area_->frameWidth();
+  const QRect bounds = childrenBounds();
+  const QSize need(bounds.right() + 1 + frame, bounds.bottom() + 1 + frame);
+  QSize wanted = main_.size() + (need - area).expandedTo(QSize(0, 0));
+  if (QScreen* screen = main_.screen()) {
+    // Never beyond the screen; the area's scroll bars reach the rest.
+    const QSize room = screen->availableGeometry().size() - (main_.frameSize() - main_.size());
+    wanted = wanted.boundedTo(room.expandedTo(main_.size()));
+  }
+  if (wanted != main_.size()) main_.resize(wanted);
 }
 
 void MdiHost::activate(Form& child) { program_.show(child, true); }

@@ -47,6 +47,8 @@ class MdiHost : public QObject, public WindowHost {
  private:
   bool isChild(const Form& form) const;
   QMdiSubWindow* windowOf(const Form& form) const;
+  // Makes the main window large enough for every shown child window.
+  void growToFit();
   // Activates another shown child when the active one is hidden or closed.
   void handOnActivation(QMdiSubWindow* leaving);
 

@@ -23,8 +23,8 @@ std::vector<Row> rowsOf(const QMenuBar* bar) {
   for (QAction* top : bar->actions()) {
     rows.push_back({top->objectName(), top->text(), top->isEnabled(), 0});
     for (QAction* item : top->menu()->actions())
-      rows.push_back({item->objectName(), item->isSeparator() ? "-" : item->text(),
-                      item->isEnabled(), 1});
+      rows.push_back(
+          {item->objectName(), item->isSeparator() ? "-" : item->text(), item->isEnabled(), 1});
   }
   return rows;
 }
@@ -112,8 +112,7 @@ TEST_F(ShellTest, WindowMenuListsShownChildrenMarksTheActiveOneAndActivatesTheCh
 
   // The Getting Started page lists the same windows in its own Window menu.
   program.open<FormBegin>(true);
-  EXPECT_EQ(openMenu(begin->mnuwindow),
-            QStringList({"* &1 Getting Started", "  &2 Calculator 1"}));
+  EXPECT_EQ(openMenu(begin->mnuwindow), QStringList({"* &1 Getting Started", "  &2 Calculator 1"}));
 }
 
 TEST_F(ShellTest, GettingStartedMenuBarLeadsToTheOtherWindows) {

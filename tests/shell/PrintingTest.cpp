@@ -75,7 +75,8 @@ class ScriptedPrinter : public FormPrinter {
 
 QString tool(const char* name) {
   const QString path = QStandardPaths::findExecutable(QLatin1String(name));
-  EXPECT_FALSE(path.isEmpty()) << name << " (poppler-utils, installed by scripts/setup.sh) is missing";
+  EXPECT_FALSE(path.isEmpty()) << name
+                               << " (poppler-utils, installed by scripts/setup.sh) is missing";
   return path;
 }
 
@@ -124,8 +125,9 @@ TEST_F(PrintingTest, PdfHasOnePageShowingTheFormAsItWasAtTheCall) {
   form.setState("After", Qt::cyan);  // right after it
 
   EXPECT_TRUE(printed);
-  EXPECT_EQ(printer.problems,
-            QStringList{"No printer is set up on this computer, so the page could not be printed."});
+  EXPECT_EQ(
+      printer.problems,
+      QStringList{"No printer is set up on this computer, so the page could not be printed."});
   EXPECT_TRUE(printer.told.isEmpty());
   ASSERT_EQ(pageCount(path("page.pdf")), 1);
 
@@ -148,8 +150,10 @@ TEST_F(PrintingTest, RefusedOrFailedPdfIsReportedNeverClaimedDone) {
       {"user declines the PDF", {}, false, 1},
       {"user cancels the file dialog", {QString()}, false, 1},
       {"file cannot be written, then declined", {"/nonexistent-folder/x/page.pdf"}, false, 2},
-      {"file cannot be written, then another one", {"/nonexistent-folder/x/page.pdf", path("second")},
-       true, 2},
+      {"file cannot be written, then another one",
+       {"/nonexistent-folder/x/page.pdf", path("second")},
+       true,
+       2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
@@ -157,8 +161,10 @@ TEST_F(PrintingTest, RefusedOrFailedPdfIsReportedNeverClaimedDone) {
     printer.files = c.files;
     EXPECT_EQ(printer.print(form), c.printed);
     EXPECT_EQ(printer.problems.size(), c.offers);
-    if (c.offers == 2)
-      EXPECT_EQ(printer.problems[1], "The page could not be saved as \"/nonexistent-folder/x/page.pdf\".");
+    if (c.offers == 2) {
+      EXPECT_EQ(printer.problems[1],
+                "The page could not be saved as \"/nonexistent-folder/x/page.pdf\".");
+    }
     EXPECT_EQ(printer.told, c.printed ? QStringList() : QStringList{"The page was not printed."});
   }
   // A name given without its extension gets ".pdf".

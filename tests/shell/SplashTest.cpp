@@ -46,7 +46,8 @@ TEST_F(SplashTest, ShowsTheArtworkWithTheVersionNearTheLowerLeftCorner) {
   // The white version text is drawn over the picture.
   bool white = false;
   for (int y = label.top(); y <= label.bottom(); ++y)
-    for (int x = label.left(); x <= label.right(); ++x) white |= image.pixel(x, y) == qRgb(255, 255, 255);
+    for (int x = label.left(); x <= label.right(); ++x)
+      white |= image.pixel(x, y) == qRgb(255, 255, 255);
   EXPECT_TRUE(white);
 }
 

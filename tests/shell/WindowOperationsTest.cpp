@@ -2,6 +2,7 @@
 // for the top-level About dialog.
 #include <QApplication>
 
+#include "census/FormCBYC.h"
 #include "shell/ShellFixture.h"
 
 namespace vantel::test {
@@ -45,6 +46,22 @@ TEST_F(ShellTest, OpeningAnOpenCalculatorAgainBringsTheSameWindowWithItsEntries)
   EXPECT_EQ(program.state<ChildCounts<1>>().loads, 1);
   EXPECT_EQ(main.host().activeChild(), &a);
   EXPECT_EQ(main.area()->subWindowList().size(), 3);  // Getting Started, A and B
+}
+
+TEST_F(ShellTest, OpenMenuOpensTheCensusCalculatorOnceAsTheActiveChild) {
+  MDIMain& main = openMain();
+  main.MnuCalc->trigger();
+  FormCBYC* census = program.existing<FormCBYC>();
+  ASSERT_NE(census, nullptr);
+  EXPECT_TRUE(main.area()->isAncestorOf(census));
+  EXPECT_EQ(main.host().activeChild(), census);
+  EXPECT_EQ(main.menuBar()->actions().front(), census->mnuOpen->menuAction());
+
+  program.show(*program.existing<FormBegin>(), true);
+  main.MnuCalc->trigger();
+  EXPECT_EQ(program.existing<FormCBYC>(), census);
+  EXPECT_EQ(main.host().activeChild(), census);
+  EXPECT_EQ(main.host().children().size(), 2);
 }
 
 TEST_F(ShellTest, ClosingAFormDiscardsItAndOpeningItAgainRunsItsLoadHandler) {
