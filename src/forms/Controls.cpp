@@ -18,6 +18,13 @@ void ComboBox::setText(const QString& text) {
   setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
+void ComboBox::addListItem(const QString& item) {
+  // Qt makes the first item added to an empty list the current one.
+  const QString before = text();
+  addItem(item);
+  if (text() != before) setText(before);
+}
+
 QStringList ComboBox::listItems() const {
   QStringList items;
   for (int i = 0; i < count(); ++i) items << itemText(i);

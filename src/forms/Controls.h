@@ -29,7 +29,8 @@ class ComboBox : public QComboBox {
   void setText(const QString& text);
   // Empties the list, which also empties the text.
   void clearList() { clear(); }
-  void addListItem(const QString& item) { addItem(item); }
+  // Adds an item at the end of the list; the box's text stays as it was.
+  void addListItem(const QString& item);
   QStringList listItems() const;
 };
 

@@ -1,0 +1,21 @@
+#pragma once
+// BADcalC computes the missing one of birth date, age at death and death date
+// from the two the user supplied (read by SetValues) and shows it on the
+// Birth-Age-Death form.
+
+namespace vantel {
+
+class Program;
+
+// For the first selected option: computes the value, writes its text into the
+// mode's result box, shows the result frame, writes the mode's sentence into
+// TextHowto in navy, sets BadResultShown to 1 and enables mnuPrint. A result
+// that does not fit the calculator's 16-bit numbers (possible only with years
+// or ages typed in exponent notation) is not shown: the user is told instead.
+void BADcalC(Program& program);
+
+// Tells the user that the values entered cannot be calculated; changes nothing
+// on the form.
+void cannotCalculate(Program& program);
+
+}  // namespace vantel

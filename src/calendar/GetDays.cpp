@@ -1,0 +1,19 @@
+#include "calendar/GetDays.h"
+
+#include "bad/FormBAD.h"
+#include "calendar/DayLists.h"
+#include "forms/Program.h"
+
+namespace vantel::GetDays {
+
+void BirthDays31(Program& program) { fillNumberList(program.form<FormBAD>().cmbBDay, 1, 31); }
+void BirthDays30(Program& program) { fillNumberList(program.form<FormBAD>().cmbBDay, 1, 30); }
+void BirthDays29(Program& program) { fillNumberList(program.form<FormBAD>().cmbBDay, 1, 29); }
+void BirthDays28(Program& program) { fillNumberList(program.form<FormBAD>().cmbBDay, 1, 28); }
+
+void DeathDays31(Program& program) { fillNumberList(program.form<FormBAD>().cmbDDay, 1, 31); }
+void DeathDays30(Program& program) { fillNumberList(program.form<FormBAD>().cmbDDay, 1, 30); }
+void DeathDays29(Program& program) { fillNumberList(program.form<FormBAD>().cmbDDay, 1, 29); }
+void DeathDays28(Program& program) { fillNumberList(program.form<FormBAD>().cmbDDay, 1, 28); }
+
+}  // namespace vantel::GetDays
