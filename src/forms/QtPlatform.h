@@ -2,6 +2,7 @@
 // The platform services of the running program: Qt's modal message box and
 // input box, and printing on the default printer.
 
+#include "forms/FormPrinter.h"
 #include "forms/Platform.h"
 
 namespace vantel {
@@ -11,6 +12,9 @@ class QtPlatform : public Platform {
   int msgBox(const QString& prompt, const QString& title, int style) override;
   QString inputBox(const QString& prompt, const QString& title) override;
   void printForm(Form& form) override;
+
+ private:
+  FormPrinter printer_;
 };
 
 }  // namespace vantel

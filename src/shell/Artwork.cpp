@@ -1,0 +1,49 @@
+#include "shell/Artwork.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+// The resources are compiled into a static library, so nothing would pull them
+// into the program unless they are registered by hand before first use.
+static void registerArtwork() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(vantel);
+    return true;
+  }();
+  (void)registered;
+}
+
+namespace vantel::artwork {
+
+QPixmap picture(const QString& file, QSize size) {
+  registerArtwork();
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QSvgRenderer renderer(QStringLiteral(":/vantel/") + file);
+  if (renderer.isValid()) {
+    QPainter painter(&image);
+    renderer.render(&painter);
+  }
+  image.setDevicePixelRatio(ratio);
+  return QPixmap::fromImage(image);
+}
+
+QPixmap splash() { return picture(QStringLiteral("splash.svg"), QSize(314, 164)); }
+
+QIcon programIcon() {
+  // Made once: the main window, the child forms and the About dialog share it.
+  // Kept to the end of the process, never destroyed after the application.
+  static const QIcon* icon = [] {
+    auto* made = new QIcon;
+    for (int side : {16, 32})
+      made->addPixmap(picture(QStringLiteral("program.svg"), QSize(side, side)));
+    return made;
+  }();
+  return *icon;
+}
+
+QPixmap logo(QSize size) { return picture(QStringLiteral("logo.svg"), size); }
+
+}  // namespace vantel::artwork

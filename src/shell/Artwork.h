@@ -1,0 +1,24 @@
+#pragma once
+// The program's own pictures: the splash artwork, the program icon and the
+// product logo, drawn as vector images in the resources and rendered here at
+// the size a form asks for.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace vantel::artwork {
+
+// Any picture of the resources by its file name ("splash.svg"), at that size.
+QPixmap picture(const QString& file, QSize size);
+
+// The splash artwork, 314 x 164.
+QPixmap splash();
+// The 32 x 32 program icon, for the main window, the About dialog and the
+// Getting Started page.
+QIcon programIcon();
+// The product logo at the size its form shows it (112 x 63 or 105 x 63).
+QPixmap logo(QSize size);
+
+}  // namespace vantel::artwork

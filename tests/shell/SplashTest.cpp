@@ -1,0 +1,98 @@
+// The splash: our artwork with the version over it, giving way to one main
+// window at the first click, character key or timer tick.
+#include <QLabel>
+#include <QSet>
+#include <QTimer>
+
+#include "shell/FormSplash.h"
+#include "shell/ShellFixture.h"
+
+namespace vantel::test {
+namespace {
+
+class SplashTest : public ShellTest {
+ protected:
+  FormSplash& openSplash() {
+    FormSplash& splash = program.open<FormSplash>();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    return splash;
+  }
+};
+
+TEST_F(SplashTest, ShowsTheArtworkWithTheVersionNearTheLowerLeftCorner) {
+  FormSplash& splash = openSplash();
+  EXPECT_EQ(splash.windowTitle(), "Vantel 1.0.0");
+  EXPECT_EQ(splash.size(), QSize(314, 164));
+  EXPECT_TRUE(splash.isWindow());
+  EXPECT_EQ(splash.Label1->text(), "Version 1.3.0");
+  EXPECT_EQ(splash.Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+  const QRect label = splash.Label1->geometry();
+  EXPECT_EQ(label.topLeft(), QPoint(5, 145));
+  EXPECT_TRUE(splash.rect().contains(label));
+  EXPECT_GE(label.width(), splash.Label1->sizeHint().width());  // nothing cut off
+  EXPECT_EQ(splash.Timer1->interval(), 2500);
+  EXPECT_TRUE(splash.Timer1->isActive());
+
+  // The picture fills the window: many colours, none of them the plain
+  // window background, in every corner.
+  const QImage image = splash.grab().toImage();
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+  EXPECT_GT(colours.size(), 100);
+  const QRgb background = splash.palette().color(QPalette::Window).rgb();
+  for (QPoint corner : {QPoint(1, 1), QPoint(312, 1), QPoint(1, 162), QPoint(312, 162)})
+    EXPECT_NE(image.pixel(corner), background);
+  // The white version text is drawn over the picture.
+  bool white = false;
+  for (int y = label.top(); y <= label.bottom(); ++y)
+    for (int x = label.left(); x <= label.right(); ++x)
+      white |= image.pixel(x, y) == qRgb(255, 255, 255);
+  EXPECT_TRUE(white);
+}
+
+TEST_F(SplashTest, FirstClickKeyOrTickOpensOneMainWindowAndALaterTickNone) {
+  struct Case {
+    const char* how;
+    std::function<void(FormSplash&)> act;
+  };
+  const Case cases[] = {
+      {"click", [](FormSplash& s) { QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(100, 60)); }},
+      {"character key", [](FormSplash& s) { QTest::keyClick(&s, Qt::Key_A); }},
+      {"Enter key", [](FormSplash& s) { QTest::keyClick(&s, Qt::Key_Return); }},
+      {"timer", [](FormSplash&) { QTest::qWait(150); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    Program p(platform);
+    FormSplash& splash = p.open<FormSplash>();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    QPointer<FormSplash> gone = &splash;
+    // A short interval stands for the 2.5 seconds; a tick still to come after
+    // a click or key must open nothing.
+    splash.Timer1->setInterval(40);
+    c.act(splash);
+    MDIMain* main = p.existing<MDIMain>();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(p.existing<FormSplash>(), nullptr);
+    EXPECT_EQ(p.existing<FormBegin>(), main->host().children().value(0));
+
+    // The main window is closed again before any further tick could come.
+    p.close(*main);
+    QTest::qWait(200);
+    EXPECT_EQ(p.existing<MDIMain>(), nullptr);
+    EXPECT_TRUE(gone.isNull());
+  }
+}
+
+TEST_F(SplashTest, KeysThatTypeNoCharacterLeaveTheSplash) {
+  FormSplash& splash = openSplash();
+  QTest::keyClick(&splash, Qt::Key_Shift);
+  QTest::keyClick(&splash, Qt::Key_Left);
+  EXPECT_EQ(program.existing<FormSplash>(), &splash);
+  EXPECT_EQ(program.existing<MDIMain>(), nullptr);
+}
+
+}  // namespace
+}  // namespace vantel::test
