@@ -2,9 +2,11 @@
 
 #include <QMenu>
 
+#include "bad/FormBAD.h"
+#include "census/FormCBYC.h"
+#include "dow/FormDOW.h"
 #include "forms/Program.h"
 #include "shell/Artwork.h"
-#include "shell/Calculators.h"
 #include "shell/WindowMenu.h"
 #include "shell/frmAbout.h"
 
@@ -42,9 +44,9 @@ FormBegin::FormBegin(Program& program)
   mnuAbout = addItem(mnuhelp, "mnuAbout", QStringLiteral("&About Tamsford Genealogy Calculator"));
 
   onClick(mnuStart, [this] { this->program().open<FormBegin>(true); });
-  onClick(mnuBAD, [this] { openFormBAD(this->program()); });
-  onClick(mnuCBYC, [this] { openFormCBYC(this->program()); });
-  onClick(mnuDOW, [this] { openFormDOW(this->program()); });
+  onClick(mnuBAD, [this] { this->program().open<FormBAD>(true); });
+  onClick(mnuCBYC, [this] { this->program().open<FormCBYC>(true); });
+  onClick(mnuDOW, [this] { this->program().open<FormDOW>(true); });
   onClick(mnuclose, [this] { this->program().hide(*this); });
   onClick(mnuexit, [this] { this->program().end(); });
   onClick(mnuAbout, [this] { this->program().open<frmAbout>(); });

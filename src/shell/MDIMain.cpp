@@ -6,9 +6,11 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "bad/FormBAD.h"
+#include "census/FormCBYC.h"
+#include "dow/FormDOW.h"
 #include "forms/Program.h"
 #include "shell/Artwork.h"
-#include "shell/Calculators.h"
 #include "shell/FormBegin.h"
 #include "shell/MdiHost.h"
 #include "shell/frmAbout.h"
@@ -59,9 +61,9 @@ MDIMain::MDIMain(Program& program)
   mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Tamsford Genealogy Calculator"));
 
   onClick(mnuStart, [this] { mnuStart_Click(); });
-  onClick(MnuAge, [this] { openFormBAD(this->program()); });
-  onClick(MnuCalc, [this] { openFormCBYC(this->program()); });
-  onClick(mnudow, [this] { openFormDOW(this->program()); });
+  onClick(MnuAge, [this] { this->program().open<FormBAD>(true); });
+  onClick(MnuCalc, [this] { this->program().open<FormCBYC>(true); });
+  onClick(mnudow, [this] { this->program().open<FormDOW>(true); });
   onClick(MnuExit, [this] { mnuExit_Click(); });
   onClick(mnuAbout, [this] { mnuAbout_Click(); });
 
