@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils imagemagick poppler-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,7 +6,9 @@
 #include "bad/CheckCalculate.h"
 #include "calendar/DayLists.h"
 #include "forms/Colors.h"
+#include "forms/Fonts.h"
 #include "forms/Program.h"
+#include "resources/Artwork.h"
 
 namespace vantel {
 
@@ -115,6 +117,7 @@ void FormBAD::buildResultFrames() {
 void FormBAD::buildCommandsAndTexts() {
   ImageTamsford = add<QLabel>("ImageTamsford", nullptr);
   ImageTamsford->setGeometry(600, 5, 105, 63);
+  ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   Line1 = line("Line1", 26, 5, 593);
   Line2 = line("Line2", 368, 10, 592);
 
@@ -128,8 +131,7 @@ void FormBAD::buildCommandsAndTexts() {
                     QStringLiteral("Close this Calculator."), 220);
   cmdReset->setEnabled(false);
 
-  QFont explanatory = font();
-  explanatory.setPointSizeF(9.75);
+  const QFont explanatory = fonts::explanatory();
   Frame1 = frame("Frame1", QStringLiteral("Instuctions"), nullptr, {10, 320, 586, 41});
   TextHowto = add<MultiLineText>("TextHowto", Frame1);
   TextHowto->setGeometry(6, 15, 574, 22);
@@ -229,16 +231,14 @@ QLabel* FormBAD::fieldLabel(const char* name, QWidget* parent, const QString& ca
                             QRect place) {
   auto* label = add<QLabel>(name, parent);
   label->setText(caption);
-  QFont small = label->font();
-  small.setPointSizeF(6.75);
-  label->setFont(small);
+  label->setFont(fonts::small());
   label->setGeometry(place);
   return label;
 }
 
 QPushButton* FormBAD::command(const char* name, const QString& caption, const QString& tooltip,
                               int y) {
-  auto* button = add<QPushButton>(name, nullptr);
+  auto* button = add<CommandButton>(name, nullptr);
   button->setText(caption);
   button->setToolTip(tooltip);
   button->setGeometry(608, y, 89, 34);

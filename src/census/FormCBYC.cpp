@@ -10,6 +10,7 @@
 #include "census/Blankchks.h"
 #include "census/CensusTexts.h"
 #include "forms/Colors.h"
+#include "resources/Artwork.h"
 
 namespace vantel {
 
@@ -92,10 +93,6 @@ W* withCaption(W* control, const QString& caption) {
 FormCBYC::FormCBYC(Program& program)
     : Form(program, QStringLiteral("FormCBYC"), QStringLiteral("Census Birth Year Calculator")) {
   setFixedSize(708, 509);
-  // 8 points at 96 dots per inch.
-  QFont face(QStringLiteral("MS Sans Serif"));
-  face.setPixelSize(11);
-  setFont(face);
   // Created in tab order: the calculate button comes first.
   buildCommandButtons();
   buildCensusColumns();
@@ -123,7 +120,8 @@ void FormCBYC::buildCommandButtons() {
       {&FormCBYC::CmdExit, "CmdExit", "E&xit Form", "Close this Calculator.", 267},
   }};
   for (const Command& c : kCommands) {
-    QPushButton* b = withCaption(add<QPushButton>(c.name, nullptr), QString::fromLatin1(c.caption));
+    QPushButton* b =
+        withCaption(add<CommandButton>(c.name, nullptr), QString::fromLatin1(c.caption));
     if (c.tooltip) b->setToolTip(QString::fromLatin1(c.tooltip));
     b->setGeometry(kButtonX, c.y, 89, 35);
     this->*c.button = b;
@@ -132,6 +130,7 @@ void FormCBYC::buildCommandButtons() {
   ImageTamsford = add<QLabel>("ImageTamsford", nullptr);
   ImageTamsford->setScaledContents(true);
   ImageTamsford->setGeometry(600, 5, 105, 63);
+  ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
 }
 
 void FormCBYC::buildCensusColumns() {
@@ -195,11 +194,11 @@ void FormCBYC::buildGenderControls() {
   ImageFemale = portrait("ImageFemale", Frame1790F, "Temperance Ashby Pruett 1779 - 1852");
 
   // The gender buttons belong to the form and are drawn above the 1790 frames.
-  CmdMaleA = withCaption(add<QPushButton>("CmdMaleA", nullptr), QStringLiteral("&Male Ancestor"));
+  CmdMaleA = withCaption(add<CommandButton>("CmdMaleA", nullptr), QStringLiteral("&Male Ancestor"));
   CmdMaleA->setToolTip(QStringLiteral("Choose a male Ancestor."));
   CmdMaleA->setGeometry(kGenderButtonX, kMaleButtonY, 88, 17);
   CmdFemaleA =
-      withCaption(add<QPushButton>("CmdFemaleA", nullptr), QStringLiteral("&Female Ancestor"));
+      withCaption(add<CommandButton>("CmdFemaleA", nullptr), QStringLiteral("&Female Ancestor"));
   CmdFemaleA->setToolTip(QStringLiteral("Choose a female Ancestor."));
   CmdFemaleA->setGeometry(kGenderButtonX, kFemaleButtonY, 88, 17);
   CmdMaleA->raise();

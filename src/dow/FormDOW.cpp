@@ -6,7 +6,9 @@
 #include "calendar/CheckValues.h"
 #include "dow/DowDays.h"
 #include "forms/Colors.h"
+#include "forms/Fonts.h"
 #include "forms/Program.h"
+#include "resources/Artwork.h"
 
 namespace vantel {
 namespace {
@@ -25,18 +27,6 @@ const QString kAbout = QStringLiteral(
     "and \r\n"
     "adding the number of days until the \"next Tuesday\" you can determine what date Tuesday \r\n"
     "was.\r\n");
-
-QFont sansSerif(double points) {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSizeF(points);
-  return font;
-}
-
-QFont smallFonts() {
-  QFont font(QStringLiteral("Small Fonts"));
-  font.setPointSizeF(6.75);
-  return font;
-}
 
 }  // namespace
 
@@ -61,12 +51,12 @@ void FormDOW::buildControls() {
   auto label = [this](const char* name, QWidget* in, const QString& caption, QRect at) {
     auto* l = add<QLabel>(name, in);
     l->setText(caption);
-    l->setFont(smallFonts());
+    l->setFont(fonts::small());
     l->setGeometry(at);
     return l;
   };
   auto button = [this](const char* name, const QString& caption, const QString& tip, QRect at) {
-    auto* b = add<QPushButton>(name, nullptr);
+    auto* b = add<CommandButton>(name, nullptr);
     b->setText(caption);
     b->setToolTip(tip);
     b->setGeometry(at);
@@ -99,7 +89,7 @@ void FormDOW::buildControls() {
   TxtDay = add<TextBox>("TxtDay", Frame1);
   TxtDay->setReadOnly(true);
   TxtDay->setFocusPolicy(Qt::NoFocus);
-  TxtDay->setFont(sansSerif(9.75));
+  TxtDay->setFont(fonts::explanatory());
   TxtDay->setGeometry(88, 24, 89, 21);
 
   CmdDOWgo =
@@ -121,18 +111,19 @@ void FormDOW::buildControls() {
   Frame2 = frame("Frame2", QStringLiteral("Instuctions"), {10, 320, 586, 41});
   TextHowto = add<MultiLineText>("TextHowto", Frame2);
   TextHowto->setGeometry(8, 15, 570, 22);
-  TextHowto->setFont(sansSerif(9.75));
+  TextHowto->setFont(fonts::explanatory());
   TextHowto->setText(kHowtoStart + QStringLiteral("\r\n"));
   setForeColor(TextHowto, colors::tooltipText());
 
   FrameInfo = frame("FrameInfo", QStringLiteral("Information"), {10, 373, 586, 116});
   TextAbout = add<MultiLineText>("TextAbout", FrameInfo);
   TextAbout->setGeometry(8, 16, 570, 94);
-  TextAbout->setFont(sansSerif(9.75));
+  TextAbout->setFont(fonts::explanatory());
   TextAbout->setText(kAbout);
 
   ImageTamsford = add<QLabel>("ImageTamsford", nullptr);
   ImageTamsford->setGeometry(600, 5, 105, 63);
+  ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   Line1 = line("Line1", {5, 25, 589, 2});
   Line2 = line("Line2", {10, 367, 583, 2});
 

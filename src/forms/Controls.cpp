@@ -1,7 +1,10 @@
 #include "forms/Controls.h"
 
 #include <QCompleter>
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace vantel {
 
@@ -35,6 +38,24 @@ QStringList ComboBox::listItems() const {
   return items;
 }
 
+void CommandButton::paintEvent(QPaintEvent* event) {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+  if (fontMetrics().horizontalAdvance(QString(text()).remove(QLatin1Char('&'))) <=
+      textArea.width()) {
+    QPushButton::paintEvent(event);  // fits on one line: the style draws it as usual
+    return;
+  }
+  QStylePainter painter(this);
+  option.text.clear();
+  painter.drawControl(QStyle::CE_PushButton, option);
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  painter.drawText(textArea, flags, text());
+}
+
 void TextBox::select(int start, int length) {
   const int from = qBound(0, start, static_cast<int>(text().size()));
   setSelection(from, qMin(length, static_cast<int>(text().size()) - from));
@@ -45,6 +66,11 @@ MultiLineText::MultiLineText(QWidget* parent) : QPlainTextEdit(parent) {
   setFocusPolicy(Qt::NoFocus);
   setFrameShape(QFrame::NoFrame);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Like the boxes it stands for, it shows no scroll bars; the texts are sized
+  // to their boxes.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  document()->setDocumentMargin(2);
 }
 
 void MultiLineText::setText(const QString& text) {

@@ -37,6 +37,17 @@ class ComboBox : public QComboBox {
   QStringList listItems() const;
 };
 
+// A command button whose caption wraps onto further lines when it is wider than
+// the button, as the calculators' narrow buttons need.
+class CommandButton : public QPushButton {
+  Q_OBJECT
+ public:
+  explicit CommandButton(QWidget* parent) : QPushButton(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 // A single-line text box. Selection start and length as the program sets them:
 // a length beyond the text selects to its end.
 class TextBox : public QLineEdit {

@@ -8,12 +8,14 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "forms/Fonts.h"
+
 namespace vantel {
 
-Form::Form(Program& program, const QString& name, const QString& caption)
-    : program_(program) {
+Form::Form(Program& program, const QString& name, const QString& caption) : program_(program) {
   setObjectName(name);
   setWindowTitle(caption);
+  setFont(fonts::form());
   setAttribute(Qt::WA_DeleteOnClose, false);
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { focusMoved(now); });
@@ -60,8 +62,12 @@ void Form::focusControl(QWidget* control) {
   if (focusMoves_ == movesBefore && current_ != control) focusMoved(control);
 }
 
-void Form::onGotFocus(QWidget* control, Handler handler) { gotFocus_.insert(control, std::move(handler)); }
-void Form::onLostFocus(QWidget* control, Handler handler) { lostFocus_.insert(control, std::move(handler)); }
+void Form::onGotFocus(QWidget* control, Handler handler) {
+  gotFocus_.insert(control, std::move(handler));
+}
+void Form::onLostFocus(QWidget* control, Handler handler) {
+  lostFocus_.insert(control, std::move(handler));
+}
 
 void Form::onClick(QAbstractButton* button, Handler handler) {
   connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });

@@ -6,7 +6,7 @@
 #include "census/FormCBYC.h"
 #include "dow/FormDOW.h"
 #include "forms/Program.h"
-#include "shell/Artwork.h"
+#include "resources/Artwork.h"
 #include "shell/WindowMenu.h"
 #include "shell/frmAbout.h"
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "forms/Program.h"
-#include "shell/Artwork.h"
+#include "resources/Artwork.h"
 #include "shell/MDIMain.h"
 
 namespace vantel {

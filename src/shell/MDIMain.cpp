@@ -10,7 +10,7 @@
 #include "census/FormCBYC.h"
 #include "dow/FormDOW.h"
 #include "forms/Program.h"
-#include "shell/Artwork.h"
+#include "resources/Artwork.h"
 #include "shell/FormBegin.h"
 #include "shell/MdiHost.h"
 #include "shell/frmAbout.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "forms/Program.h"
-#include "shell/Artwork.h"
+#include "resources/Artwork.h"
 #include "shell/FormSplash.h"
 
 namespace vantel {

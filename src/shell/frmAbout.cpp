@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "forms/Program.h"
-#include "shell/Artwork.h"
+#include "resources/Artwork.h"
 
 namespace vantel {
 

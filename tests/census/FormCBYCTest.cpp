@@ -31,12 +31,12 @@ struct ControlCase {
 const QString kRangeTip = QStringLiteral("Age range for the %1 Census.");
 
 const std::vector<ControlCase> kControls = {
-    {"CmdCalc", "QPushButton", nullptr, "&Calculate Birth Years",
+    {"CmdCalc", "vantel::CommandButton", nullptr, "&Calculate Birth Years",
      "Calculate the possible birth years.", true},
-    {"CmdClear", "QPushButton", nullptr, "&Reset Form", "Reset the form.", true},
-    {"CmdPrint", "QPushButton", nullptr, "&Print Results", "Print Results.", true},
-    {"Command1", "QPushButton", nullptr, "Census &Information", "", true},
-    {"CmdExit", "QPushButton", nullptr, "E&xit Form", "Close this Calculator.", true},
+    {"CmdClear", "vantel::CommandButton", nullptr, "&Reset Form", "Reset the form.", true},
+    {"CmdPrint", "vantel::CommandButton", nullptr, "&Print Results", "Print Results.", true},
+    {"Command1", "vantel::CommandButton", nullptr, "Census &Information", "", true},
+    {"CmdExit", "vantel::CommandButton", nullptr, "E&xit Form", "Close this Calculator.", true},
     {"Chk1790", "QCheckBox", nullptr, "17&90 Census", "", true},
     {"Chk1800", "QCheckBox", nullptr, "18&00 Census", "", true},
     {"Chk1810", "QCheckBox", nullptr, "18&10 Census", "", true},
@@ -50,8 +50,8 @@ const std::vector<ControlCase> kControls = {
     {"Frame1820", "QGroupBox", nullptr, "Age Range", kRangeTip.arg(1820), false},
     {"Frame1830", "QGroupBox", nullptr, "Age Range", kRangeTip.arg(1830), false},
     {"Frame1840", "QGroupBox", nullptr, "Age Range", kRangeTip.arg(1840), false},
-    {"CmdMaleA", "QPushButton", nullptr, "&Male Ancestor", "Choose a male Ancestor.", false},
-    {"CmdFemaleA", "QPushButton", nullptr, "&Female Ancestor", "Choose a female Ancestor.", false},
+    {"CmdMaleA", "vantel::CommandButton", nullptr, "&Male Ancestor", "Choose a male Ancestor.", false},
+    {"CmdFemaleA", "vantel::CommandButton", nullptr, "&Female Ancestor", "Choose a female Ancestor.", false},
     {"LbL1790M", "QLabel", "Frame1790M", "Change to:", "", true},
     {"LbL1790F", "QLabel", "Frame1790F", "Change to:", "", true},
     {"ImageMale", "QLabel", "Frame1790M", "", "", true},

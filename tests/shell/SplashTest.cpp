@@ -47,7 +47,8 @@ TEST_F(SplashTest, ShowsTheArtworkWithTheVersionNearTheLowerLeftCorner) {
   bool white = false;
   for (int y = label.top(); y <= label.bottom(); ++y)
     for (int x = label.left(); x <= label.right(); ++x)
-      white |= image.pixel(x, y) == qRgb(255, 255, 255);
+      white |= qRed(image.pixel(x, y)) > 235 && qGreen(image.pixel(x, y)) > 235 &&
+               qBlue(image.pixel(x, y)) > 235;  // the glyphs' cores, past their smoothing
   EXPECT_TRUE(white);
 }
 

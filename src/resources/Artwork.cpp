@@ -1,4 +1,4 @@
-#include "shell/Artwork.h"
+#include "resources/Artwork.h"
 
 #include <QGuiApplication>
 #include <QPainter>
