@@ -154,7 +154,9 @@ TEST_F(BadCalculation, EachModeShowsItsResultInItsFrameWithItsSentence) {
     EXPECT_EQ(show.box->text(), QString::fromUtf8(c.result));
     EXPECT_TRUE(vantel::shown(show.frame));
     for (QGroupBox* f : {form.FrameBirthDis, form.FrameAgeDis, form.FrameDeathDis})
-      if (f != show.frame) EXPECT_FALSE(vantel::shown(f));
+      if (f != show.frame) {
+        EXPECT_FALSE(vantel::shown(f));
+      }
     EXPECT_EQ(form.TextHowto->text(), QString::fromUtf8(show.sentence));
     EXPECT_EQ(foreColor(form.TextHowto), colors::navy());
     EXPECT_EQ(vars.BadResultShown, 1);

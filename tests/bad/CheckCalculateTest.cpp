@@ -106,9 +106,10 @@ class CheckCalculateTest : public BadTest {
     for (auto [box, entry] :
          {std::pair{form.txtBYear, &Entries::bYear}, std::pair{form.txtAYear, &Entries::aYears},
           std::pair{form.txtDYear, &Entries::dYear}})
-      if (box->parentWidget()->isVisibleTo(&form))
+      if (box->parentWidget()->isVisibleTo(&form)) {
         EXPECT_EQ(box->text(), (e.*entry).left(box->maxLength()))
             << box->objectName().toStdString();
+      }
   }
 
   void expectRefusals(QRadioButton* option, QGroupBox* resultFrame,
@@ -138,7 +139,9 @@ class CheckCalculateTest : public BadTest {
       }
       if (form.focusedControl() == form.cmbAMonth) {
         EXPECT_EQ(form.cmbAMonth->text(), c.value);
-        if (c.selected) EXPECT_EQ(form.cmbAMonth->lineEdit()->selectedText(), c.value) << what;
+        if (c.selected) {
+          EXPECT_EQ(form.cmbAMonth->lineEdit()->selectedText(), c.value) << what;
+        }
       }
     }
   }
@@ -291,7 +294,9 @@ TEST_F(CheckCalculateTest, HostileTextsInEveryTypedFieldGiveAMessageOrAResult) {
       const bool result = !(form.*(f.result))->text().isEmpty();
       EXPECT_EQ(platform.messages().size(), result ? 0 : 1) << '"' << text.toStdString() << '"';
       expectTypedTextsKept(e);
-      if (f.entry == &Entries::aMonths) EXPECT_EQ(form.cmbAMonth->text(), text);
+      if (f.entry == &Entries::aMonths) {
+        EXPECT_EQ(form.cmbAMonth->text(), text);
+      }
     }
 }
 

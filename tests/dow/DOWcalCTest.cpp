@@ -185,8 +185,12 @@ TEST_F(DowTest, HostileTextsInEveryFieldGiveAMessageOrAResult) {
       const bool result = !form.TxtDay->text().isEmpty();
       EXPECT_EQ(platform.messages().size(), result ? 0 : 1) << field << " \"" << text << '"';
       EXPECT_EQ(form.txtYear->text(), year.left(4));
-      if (focused() != "CmbMth") EXPECT_EQ(form.CmbMth->text(), month);
-      if (focused() != "CmbDay") EXPECT_EQ(form.CmbDay->text(), day);
+      if (focused() != "CmbMth") {
+        EXPECT_EQ(form.CmbMth->text(), month);
+      }
+      if (focused() != "CmbDay") {
+        EXPECT_EQ(form.CmbDay->text(), day);
+      }
     }
 }
 

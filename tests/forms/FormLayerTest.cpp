@@ -202,7 +202,9 @@ TEST_F(FormLayer, SelectionLengthBeyondTheTextSelectsToItsEnd) {
     f.year->setText(c.text);
     f.year->select(c.start, c.length);
     EXPECT_EQ(f.year->selectionLength(), c.selLength) << c.text.toStdString();
-    if (c.selLength > 0) EXPECT_EQ(f.year->selectionStart(), c.selStart);
+    if (c.selLength > 0) {
+      EXPECT_EQ(f.year->selectionStart(), c.selStart);
+    }
   }
   f.year->setMaxLength(4);
   f.year->setText("123456");
