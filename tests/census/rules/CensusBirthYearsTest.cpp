@@ -185,6 +185,9 @@ struct LooseCase {
   int censusCount;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LooseCase& c, std::ostream* out) { *out << c.what; }
+
 class CensusBirthYearsLoose : public ::testing::TestWithParam<LooseCase> {};
 
 TEST_P(CensusBirthYearsLoose, CountsOnlyTickedCensuses) {
