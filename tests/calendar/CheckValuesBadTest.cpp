@@ -1,5 +1,6 @@
 // The date checks of the Birth-Age-Death form, run when a date field is left.
 #include "bad/CheckCalculateFixture.h"
+#include "calendar/MonthLengthCases.h"
 
 namespace vantel::test {
 namespace {
@@ -17,24 +18,7 @@ class LeavingABadDateField : public BadTest {
 };
 
 TEST_F(LeavingABadDateField, MonthLengthChecks) {
-  const QString thirty = " only has 30 days, please pick another day or enter a different Month.";
-  const QString february =
-      " has a maximum of 29 days (Leap Year), please pick another day or enter a different Month.";
-  struct Case {
-    const char *month, *day;
-    QString prompt;
-  };
-  const Case cases[] = {
-      {"April", "31", "April" + thirty},
-      {"June", "31", "June" + thirty},
-      {"September", "31", "September" + thirty},
-      {"November", "31", "November" + thirty},
-      {"February", "30", "February" + february},
-      {"February", "31", "February" + february},
-      {"February", "29", ""},
-      {"April", "30", ""},
-      {"March", "31", ""},
-  };
+  const auto cases = monthLengthCases();
   for (const Date& d : {birth(), death()})
     for (const auto& c : cases) {
       enter(d.year, "1900");

@@ -1,34 +1,21 @@
 // The month-length check of the Day-of-week form, run when the month box is left.
 #include "calendar/CheckValues.h"
+#include "calendar/MonthLengthCases.h"
 #include "dow/DowFixture.h"
 
 namespace vantel::test {
 namespace {
 
 TEST_F(DowTest, LeavingTheMonthBoxChecksTheMonthLength) {
-  const QString thirty = " only has 30 days, please pick another day or enter a different Month.";
-  const QString february =
-      " has a maximum of 29 days (Leap Year), please pick another day or enter a different Month.";
-  struct Case {
-    const char *month, *day;
-    QString prompt;
-  };
-  const Case cases[] = {
-      {"April", "31", "April" + thirty},
-      {"June", "31", "June" + thirty},
-      {"September", "31", "September" + thirty},
-      {"November", "31", "November" + thirty},
-      {"February", "30", "February" + february},
-      {"February", "31", "February" + february},
-      // No message: the year is not looked at, and only exact names count.
-      {"February", "29", ""},
-      {"April", "30", ""},
-      {"May", "31", ""},
-      {"april", "31", ""},
-      {"April ", "31", ""},
-      {"", "31", ""},
-      {"April", "031", ""},
-  };
+  auto cases = monthLengthCases();
+  // Typed texts: only exact month names and days count.
+  cases.insert(cases.end(), std::initializer_list<MonthLengthCase>{
+                                {"May", "31", ""},
+                                {"april", "31", ""},
+                                {"April ", "31", ""},
+                                {"", "31", ""},
+                                {"April", "031", ""},
+                            });
   for (const auto& c : cases) {
     form.focusControl(form.CmbMth);
     form.CmbDay->setText(c.day);
