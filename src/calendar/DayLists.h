@@ -32,6 +32,8 @@ inline constexpr DayListProcedures kBirthDayLists{&GetDays::BirthDays31, &GetDay
                                                   &GetDays::BirthDays29, &GetDays::BirthDays28};
 inline constexpr DayListProcedures kDeathDayLists{&GetDays::DeathDays31, &GetDays::DeathDays30,
                                                   &GetDays::DeathDays29, &GetDays::DeathDays28};
+inline constexpr DayListProcedures kDowDayLists{&GetDays::DowDays31, &GetDays::DowDays30,
+                                                &GetDays::DowDays29, &GetDays::DowDays28};
 
 // The day-list choice: calls exactly one of the procedures, as the month text
 // and the year text decide (calendar/rules/Calendar.h, dayListLength).

@@ -22,5 +22,11 @@ void DeathDays30(Program& program);
 void DeathDays29(Program& program);
 void DeathDays28(Program& program);
 
+// The day box of the Day-of-week calculator, CmbDay.
+void DowDays31(Program& program);
+void DowDays30(Program& program);
+void DowDays29(Program& program);
+void DowDays28(Program& program);
+
 }  // namespace GetDays
 }  // namespace vantel

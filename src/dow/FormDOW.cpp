@@ -4,7 +4,7 @@
 #include <QPalette>
 
 #include "calendar/CheckValues.h"
-#include "dow/DowDays.h"
+#include "calendar/DayLists.h"
 #include "forms/Colors.h"
 #include "forms/Fonts.h"
 #include "forms/Program.h"
