@@ -40,6 +40,7 @@ struct Case {
   QString title;  // empty: the request passes
   QString prompt;
 };
+void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
 
 class BlankchksTest : public ProgramTest, public ::testing::WithParamInterface<Case> {
  protected:

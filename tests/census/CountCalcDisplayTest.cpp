@@ -49,6 +49,7 @@ struct ResultCase {
   std::vector<const char*> options;
   int first, last;
 };
+void PrintTo(const ResultCase& c, std::ostream* out) { *out << c.what; }
 
 class CountCalcDisplayResults : public CountCalcDisplayTest,
                                 public ::testing::WithParamInterface<ResultCase> {};
@@ -90,6 +91,7 @@ struct ContradictionCase {
   const char* what;
   std::vector<const char*> options;
 };
+void PrintTo(const ContradictionCase& c, std::ostream* out) { *out << c.what; }
 
 class CountCalcDisplayContradictions : public CountCalcDisplayTest,
                                        public ::testing::WithParamInterface<ContradictionCase> {};
