@@ -1,23 +1,19 @@
 #pragma once
 // The Day-of-week calculator's window: a month, a day and a year go in, the
-// weekday comes out in TxtDay. The form holds its controls and menus and runs
-// the handlers that rebuild its lists, check a month on leaving it and start a
-// calculation; the checks live in CheckValues, the computation in DOWcalC.
+// weekday comes out in TxtDay. Its controls are declared in FormDOW.ui, its
+// menus in the table of FormDOW.cpp, where all its handlers are wired; the
+// checks live in CheckValues, the computation in DOWcalC.
 
 #include <QAction>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "forms/Controls.h"
 #include "forms/Form.h"
+#include "ui_FormDOW.h"
 
 namespace vantel {
 
-class FormDOW : public Form {
+class FormDOW : public Form, public Ui::FormDOW {
   Q_OBJECT
  public:
   explicit FormDOW(Program& program);
@@ -29,60 +25,28 @@ class FormDOW : public Form {
   // Click of CmdDOWgo: empties the result, then checks the date and computes.
   void CmdDOWgo_Click();
 
-  // The date.
-  QGroupBox* frameDowDate;
-  ComboBox* CmbMth;
-  ComboBox* CmbDay;
-  TextBox* txtYear;
-  QLabel* Label2;
-  QLabel* Label6;
-  QLabel* Label7;
-
-  // The result.
-  QGroupBox* Frame1;
-  TextBox* TxtDay;
-
-  QPushButton* CmdDOWgo;
-  QPushButton* cmdReset;
-  QPushButton* CmdPrintForm;
-  QPushButton* cmdExit;
-
-  // The note printed with the form.
-  QPlainTextEdit* txtAddInfo;
-  QPushButton* cmdPrntNote;
-
-  QGroupBox* Frame2;
-  MultiLineText* TextHowto;
-  QGroupBox* FrameInfo;
-  MultiLineText* TextAbout;
-  QLabel* ImageTamsford;
-  QFrame* Line1;
-  QFrame* Line2;
-
-  // Menus and their items.
-  QMenu* mnuopen;
-  QAction* mnuBegin;
-  QAction* mnuline3;
-  QAction* mnuCBYC;
-  QAction* mnuCBYC3;
-  QAction* mnuDOW;
-  QAction* mnuline1;
-  QAction* mnuPrint;
-  QAction* mnuline;
-  QAction* mnuClose;
-  QAction* mnuline2;
-  QAction* mnuExit;
-  QMenu* mnuEdit;
-  QAction* mnuReset;
-  QMenu* mnuView;
-  QMenu* mnuWindow;
-  QMenu* MnuHelp;
-  QAction* mnuAbout;
+  // Menus and their items, made from the menu table.
+  QMenu* mnuopen = nullptr;
+  QAction* mnuBegin = nullptr;
+  QAction* mnuline3 = nullptr;
+  QAction* mnuCBYC = nullptr;
+  QAction* mnuCBYC3 = nullptr;
+  QAction* mnuDOW = nullptr;
+  QAction* mnuline1 = nullptr;
+  QAction* mnuPrint = nullptr;
+  QAction* mnuline = nullptr;
+  QAction* mnuClose = nullptr;
+  QAction* mnuline2 = nullptr;
+  QAction* mnuExit = nullptr;
+  QMenu* mnuEdit = nullptr;
+  QAction* mnuReset = nullptr;
+  QMenu* mnuView = nullptr;
+  QMenu* mnuWindow = nullptr;
+  QMenu* MnuHelp = nullptr;
+  QAction* mnuAbout = nullptr;
 
  private:
-  void buildControls();
-  void buildMenus();
-  void attachHandlers();
+  void wire();
   // Leaving a date field with text in it makes the form resettable.
   void enableResetIfFilled(const QString& text);
 };

@@ -6,15 +6,18 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "forms/Colors.h"
+
 namespace vantel {
 
-ComboBox::ComboBox(QWidget* parent, bool editable) : QComboBox(parent) {
-  setEditable(editable);
-  // A typed text is kept as typed: leaving the box must not turn "april" into
-  // the item "April", which Qt does for a case-insensitive completer.
-  if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   setInsertPolicy(QComboBox::NoInsert);
   setMaxVisibleItems(13);
+}
+
+void ComboBox::setEditable(bool editable) {
+  QComboBox::setEditable(editable);
+  if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
 }
 
 void ComboBox::setText(const QString& text) {
@@ -81,6 +84,14 @@ void MultiLineText::setText(const QString& text) {
   setPlainText(display);
 }
 
+QString MultiLineText::textLines() const {
+  return QString(text_).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+void MultiLineText::setTextLines(const QString& lines) {
+  setText(QString(lines).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+}
+
 void setOptionValue(QRadioButton* button, bool selected) {
   if (selected || !button->isChecked()) {
     button->setChecked(selected);
@@ -90,6 +101,14 @@ void setOptionValue(QRadioButton* button, bool selected) {
   button->setAutoExclusive(false);
   button->setChecked(false);
   button->setAutoExclusive(true);
+}
+
+Line::Line(QWidget* parent) : QFrame(parent) {
+  setFrameShape(QFrame::NoFrame);
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, colors::navy());
+  setPalette(p);
 }
 
 int checkValue(const QCheckBox* box) {

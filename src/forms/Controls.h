@@ -2,12 +2,17 @@
 // The controls of the program's forms, on top of Qt's widgets, with the
 // behaviour the program's logic relies on: a combo box whose text can be read
 // and set as one property, a multi-line box that gives back exactly the text it
-// was given, option buttons that can all be cleared, and check boxes with the
-// values 0, 1 and 2.
+// was given, option buttons that can all be cleared from code but not by the
+// user, and check boxes with the values 0, 1 and 2.
+//
+// Each class can stand in a form's Designer file as a promoted widget: its
+// constructor takes only the parent, and what the file sets (editable, maximum
+// length, text) goes through the class's own setters.
 
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +28,11 @@ namespace vantel {
 class ComboBox : public QComboBox {
   Q_OBJECT
  public:
-  explicit ComboBox(QWidget* parent, bool editable);
+  explicit ComboBox(QWidget* parent = nullptr);
+  ComboBox(QWidget* parent, bool editable) : ComboBox(parent) { setEditable(editable); }
+  // A typed text is kept as typed: leaving the box must not turn "april" into
+  // the item "April", which Qt's own completer does.
+  void setEditable(bool editable);
   QString text() const { return currentText(); }
   // A drop-down list shows the text only when it is one of its items.
   void setText(const QString& text);
@@ -42,7 +51,7 @@ class ComboBox : public QComboBox {
 class CommandButton : public QPushButton {
   Q_OBJECT
  public:
-  explicit CommandButton(QWidget* parent) : QPushButton(parent) {}
+  explicit CommandButton(QWidget* parent = nullptr) : QPushButton(parent) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,7 +62,7 @@ class CommandButton : public QPushButton {
 class TextBox : public QLineEdit {
   Q_OBJECT
  public:
-  explicit TextBox(QWidget* parent) : QLineEdit(parent) {}
+  explicit TextBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
   void select(int start, int length);
   int selectionLength() const { return selectedText().size(); }
 };
@@ -62,18 +71,45 @@ class TextBox : public QLineEdit {
 // of carriage return and line feed included) and shows it.
 class MultiLineText : public QPlainTextEdit {
   Q_OBJECT
+  // The text as a Designer file holds it: lines separated by line feeds, each
+  // standing for the carriage return and line feed of the program's texts.
+  Q_PROPERTY(QString textLines READ textLines WRITE setTextLines)
  public:
-  explicit MultiLineText(QWidget* parent);
+  explicit MultiLineText(QWidget* parent = nullptr);
   QString text() const { return text_; }
   void setText(const QString& text);
+  QString textLines() const;
+  void setTextLines(const QString& lines);
 
  private:
   QString text_;
 };
 
+// An option button. A click selects it; a click on the selected one leaves it
+// selected, even when it is the only option of its frame (Qt would clear a
+// lone button). Clearing is for code: setOptionValue.
+class OptionButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  explicit OptionButton(QWidget* parent = nullptr) : QRadioButton(parent) {}
+
+ protected:
+  void nextCheckState() override {
+    if (!isChecked()) setChecked(true);
+  }
+};
+
 // Option button value: selecting one clears the others of its frame; clearing
 // the last selected one of a frame is allowed too.
 void setOptionValue(QRadioButton* button, bool selected);
+
+// A dark blue horizontal line, 2 pixels high, as the calculators draw under
+// their headings and above their information boxes.
+class Line : public QFrame {
+  Q_OBJECT
+ public:
+  explicit Line(QWidget* parent = nullptr);
+};
 
 // Check box value: 0 unticked, 1 ticked, 2 greyed.
 int checkValue(const QCheckBox* box);

@@ -20,6 +20,12 @@ inline QFont face(const QString& family, double points) {
 inline QFont form() { return face(QStringLiteral("MS Sans Serif"), 8.25); }
 // The explanatory boxes: "MS Sans Serif" at 9.75 points.
 inline QFont explanatory() { return face(QStringLiteral("MS Sans Serif"), 9.75); }
+// The census check boxes: the form's face in bold.
+inline QFont bold() {
+  QFont font = form();
+  font.setBold(true);
+  return font;
+}
 // The small field labels: "Small Fonts" at 6.75 points.
 inline QFont small() { return face(QStringLiteral("Small Fonts"), 6.75); }
 

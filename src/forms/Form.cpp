@@ -4,11 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QRadioButton>
 
 #include "forms/Fonts.h"
+#include "forms/Program.h"
 
 namespace vantel {
 
@@ -69,22 +72,88 @@ void Form::onLostFocus(QWidget* control, Handler handler) {
   lostFocus_.insert(control, std::move(handler));
 }
 
+namespace {
+constexpr const char* kWiredProperty = "vantelWired";
+constexpr const char* kInertProperty = "vantelInert";
+constexpr const char* kFaceProperty = "face";
+}  // namespace
+
+void Form::markInert(QObject* control) { control->setProperty(kInertProperty, true); }
+bool Form::isWired(const QObject* control) { return control->property(kWiredProperty).toBool(); }
+bool Form::isInert(const QObject* control) { return control->property(kInertProperty).toBool(); }
+
 void Form::onClick(QAbstractButton* button, Handler handler) {
+  button->setProperty(kWiredProperty, true);
   connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
 }
 
 void Form::onClick(QRadioButton* button, Handler handler) {
+  button->setProperty(kWiredProperty, true);
   connect(button, &QRadioButton::toggled, this, [h = std::move(handler)](bool on) {
     if (on) h();
   });
 }
 
 void Form::onClick(QCheckBox* box, Handler handler) {
+  box->setProperty(kWiredProperty, true);
   connect(box, &QCheckBox::stateChanged, this, [h = std::move(handler)](int) { h(); });
 }
 
 void Form::onClick(QAction* item, Handler handler) {
+  item->setProperty(kWiredProperty, true);
   connect(item, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+}
+
+void Form::adoptControls() {
+  for (QWidget* w : findChildren<QWidget*>()) {
+    const QString name = w->objectName();
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+    w->setProperty(kControlProperty, true);
+    const QString face = w->property(kFaceProperty).toString();
+    if (face == QLatin1String("small"))
+      w->setFont(fonts::small());
+    else if (face == QLatin1String("explanatory"))
+      w->setFont(fonts::explanatory());
+    else if (face == QLatin1String("bold"))
+      w->setFont(fonts::bold());
+  }
+}
+
+void Form::useFormBackground() {
+  QList<QWidget*> filled = {this};
+  for (QGroupBox* frame : findChildren<QGroupBox*>()) filled.append(frame);
+  for (QWidget* w : filled) {
+    w->setBackgroundRole(QPalette::Button);
+    w->setAutoFillBackground(true);
+  }
+}
+
+QMenu* Form::makeMenu(const menu::Kind kind, const char* name, const char* caption,
+                      unsigned state) {
+  QMenu* menu = addMenu(name, QString::fromUtf8(caption));
+  QAction* action = menu->menuAction();
+  action->setEnabled(!(state & menu::Disabled));
+  action->setVisible(!(state & menu::Hidden));
+  if (kind == menu::Kind::WindowList) {
+    menu->setProperty(kWiredProperty, true);
+    connect(menu, &QMenu::aboutToShow, menu, [this, menu] { program_.listWindows(menu); });
+  }
+  return menu;
+}
+
+QAction* Form::makeItem(QMenu* menu, const menu::Kind kind, const char* name, const char* caption,
+                        const char* shortcut, unsigned state) {
+  if (kind == menu::Kind::Separator) return addSeparator(menu, name);
+  QAction* item = addItem(menu, name, QString::fromUtf8(caption));
+  if (shortcut) item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  if (state & menu::Checked) {
+    item->setCheckable(true);
+    item->setChecked(true);
+  }
+  item->setEnabled(!(state & menu::Disabled));
+  item->setVisible(!(state & menu::Hidden));
+  if (kind == menu::Kind::InertItem) markInert(item);
+  return item;
 }
 
 QMenu* Form::addMenu(const char* name, const QString& caption) {

@@ -9,6 +9,13 @@
 // A lost-focus handler that moves the focus elsewhere (after a message, say)
 // decides where the got-focus handler runs: it runs once, for the control that
 // has the focus when the lost-focus handler returns.
+//
+// A form's controls are declared in its Designer file and made by the
+// generated setupUi(); adoptControls() then makes them the form's controls.
+// Its menus are one table (forms/MenuTable.h) read by buildMenus(). Its
+// handlers are wired in one place of its own with onClick(), onGotFocus() and
+// onLostFocus(); every command button and menu item is wired or marked as doing
+// nothing on purpose (markInert), so that an unwired one can be found.
 
 #include <QAbstractButton>
 #include <QHash>
@@ -16,6 +23,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+
+#include "forms/MenuTable.h"
 
 class QAction;
 class QCheckBox;
@@ -67,7 +76,26 @@ class Form : public QWidget {
   void onClick(QCheckBox* box, Handler handler);
   void onClick(QAction* item, Handler handler);
 
+  // A command button or menu item that does nothing when chosen, on purpose.
+  static void markInert(QObject* control);
+  // Whether a handler runs when the control is chosen, and whether it is
+  // marked as doing nothing on purpose.
+  static bool isWired(const QObject* control);
+  static bool isInert(const QObject* control);
+
  protected:
+  // Makes every named widget inside the form, as the Designer file declared
+  // it, one of the form's controls, and gives each the face its "face"
+  // property names ("small", "explanatory" or "bold").
+  void adoptControls();
+  // Fills the form and its frames with the system's colour for window
+  // backgrounds of dialogs (the scroll-bar and button face grey).
+  void useFormBackground();
+
+  // Builds the form's menu bar from its table (forms/MenuTable.h).
+  template <class F>
+  void buildMenus(menu::Table<F> rows);
+
   // Creates a control named as the program names it, parent inside this form.
   template <class W, class... Args>
   W* add(const char* name, QWidget* parent, Args&&... args) {
@@ -83,6 +111,10 @@ class Form : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QMenu* makeMenu(const menu::Kind kind, const char* name, const char* caption, unsigned state);
+  QAction* makeItem(QMenu* menu, const menu::Kind kind, const char* name, const char* caption,
+                    const char* shortcut, unsigned state);
+
   static constexpr const char* kControlProperty = "vantelControl";
   QWidget* controlOf(QWidget* w) const;
   void focusMoved(QWidget* now);
@@ -97,5 +129,21 @@ class Form : public QWidget {
   QPointer<QAbstractButton> defaultButton_;
   QPointer<QAbstractButton> cancelButton_;
 };
+
+template <class F>
+void Form::buildMenus(menu::Table<F> rows) {
+  F& self = static_cast<F&>(*this);
+  QMenu* current = nullptr;
+  for (const menu::Row<F>& row : rows) {
+    if (row.menu) {
+      current = makeMenu(row.kind, row.name, row.caption, row.state);
+      self.*row.menu = current;
+      continue;
+    }
+    QAction* item = makeItem(current, row.kind, row.name, row.caption, row.shortcut, row.state);
+    self.*row.item = item;
+    if (row.handler) onClick(item, [&self, h = row.handler] { (self.*h)(); });
+  }
+}
 
 }  // namespace vantel

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMenu>
 
 namespace vantel {
 
@@ -24,8 +25,17 @@ void Program::show(Form& form, bool front) {
 }
 
 void Program::hide(Form& form) {
-  if (host_) host_->hide(form);
-  else form.hide();
+  if (host_)
+    host_->hide(form);
+  else
+    form.hide();
+}
+
+void Program::listWindows(QMenu* menu) {
+  if (host_)
+    host_->listWindows(menu);
+  else
+    menu->clear();
 }
 
 void Program::forget(Form& form) {

@@ -14,6 +14,8 @@
 #include <memory>
 #include <typeindex>
 
+class QMenu;
+
 #include "forms/Form.h"
 #include "forms/Platform.h"
 
@@ -28,6 +30,9 @@ class WindowHost {
   virtual void hide(Form& form) = 0;
   // The form is being closed: take its window away.
   virtual void discard(Form& form) = 0;
+  // Fills a Window menu with the open child windows, the active one marked;
+  // choosing one activates it.
+  virtual void listWindows(QMenu* menu) = 0;
 };
 
 class Program {
@@ -45,7 +50,8 @@ class Program {
   template <class F>
   F& form() {
     const std::type_index key(typeid(F));
-    if (auto it = forms_.find(key); it != forms_.end() && it->second) return static_cast<F&>(*it->second);
+    if (auto it = forms_.find(key); it != forms_.end() && it->second)
+      return static_cast<F&>(*it->second);
     auto* created = new F(*this);
     forms_[key] = created;
     created->load();
@@ -76,6 +82,8 @@ class Program {
   }
   void show(Form& form, bool front);
   void hide(Form& form);
+  // Fills a Window menu with the open child windows (empty without a host).
+  void listWindows(QMenu* menu);
   // Unloads the form: runs its unload handler and destroys it.
   void close(Form& form);
   // Every form that exists, in no particular order.

@@ -1,55 +1,54 @@
 #include "shell/FormBegin.h"
 
-#include <QMenu>
-
 #include "bad/FormBAD.h"
 #include "census/FormCBYC.h"
 #include "dow/FormDOW.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/WindowMenu.h"
 #include "shell/frmAbout.h"
 
 namespace vantel {
 
 FormBegin::FormBegin(Program& program)
     : Form(program, QStringLiteral("FormBegin"), QStringLiteral("Getting Started")) {
+  setupUi(this);
+  adoptControls();
   setWindowIcon(artwork::programIcon());
-  setFixedSize(708, 467);
 
-  mnuOpen = addMenu("mnuOpen", QStringLiteral("&Open"));
-  mnuStart = addItem(mnuOpen, "mnuStart", QStringLiteral("&Getting Started"));
-  mnuStart->setCheckable(true);
-  mnuStart->setChecked(true);
-  mnuline1 = addSeparator(mnuOpen, "mnuline1");
-  mnuBAD = addItem(mnuOpen, "mnuBAD", QStringLiteral("&Age-Birth-Death Data Calculator"));
-  mnuCBYC = addItem(mnuOpen, "mnuCBYC", QStringLiteral("&Census Birth Year Calculator"));
-  mnuDOW = addItem(mnuOpen, "mnuDOW", QStringLiteral("&Day of the Week Calculator"));
-  mnuline = addSeparator(mnuOpen, "mnuline");
-  mnuprint = addItem(mnuOpen, "mnuprint", QStringLiteral("&Print Form"));
-  mnuprint->setEnabled(false);
-  mnuline2 = addSeparator(mnuOpen, "mnuline2");
-  mnuclose = addItem(mnuOpen, "mnuclose", QStringLiteral("&Close"));
-  mnuline3 = addSeparator(mnuOpen, "mnuline3");
-  mnuexit = addItem(mnuOpen, "mnuexit", QStringLiteral("E&xit"));
-
-  mnuedit = addMenu("mnuedit", QStringLiteral("&Edit"));
-  mnuedit->menuAction()->setEnabled(false);
-  mnuClearForm = addItem(mnuedit, "mnuClearForm", QStringLiteral("&Clear Form"));
-  mnuview = addMenu("mnuview", QStringLiteral("&View"));
-  mnuview->menuAction()->setEnabled(false);
-  mnuwindow = addMenu("mnuwindow", QStringLiteral("&Window"));
-  listChildWindows(mnuwindow, program);
-  mnuhelp = addMenu("mnuhelp", QStringLiteral("&Help"));
-  mnuAbout = addItem(mnuhelp, "mnuAbout", QStringLiteral("&About Tamsford Genealogy Calculator"));
-
-  onClick(mnuStart, [this] { this->program().open<FormBegin>(true); });
-  onClick(mnuBAD, [this] { this->program().open<FormBAD>(true); });
-  onClick(mnuCBYC, [this] { this->program().open<FormCBYC>(true); });
-  onClick(mnuDOW, [this] { this->program().open<FormDOW>(true); });
-  onClick(mnuclose, [this] { this->program().hide(*this); });
-  onClick(mnuexit, [this] { this->program().end(); });
-  onClick(mnuAbout, [this] { this->program().open<frmAbout>(); });
+  using namespace menu;
+  buildMenus<FormBegin>({
+      bar(&FormBegin::mnuOpen, "mnuOpen", "&Open"),
+      item(&FormBegin::mnuStart, "mnuStart", "&Getting Started", nullptr,
+           &FormBegin::mnuStart_Click, Checked),
+      line(&FormBegin::mnuline1, "mnuline1"),
+      item(&FormBegin::mnuBAD, "mnuBAD", "&Age-Birth-Death Data Calculator", nullptr,
+           &FormBegin::mnuBAD_Click),
+      item(&FormBegin::mnuCBYC, "mnuCBYC", "&Census Birth Year Calculator", nullptr,
+           &FormBegin::mnuCBYC_Click),
+      item(&FormBegin::mnuDOW, "mnuDOW", "&Day of the Week Calculator", nullptr,
+           &FormBegin::mnuDOW_Click),
+      line(&FormBegin::mnuline, "mnuline"),
+      item(&FormBegin::mnuprint, "mnuprint", "&Print Form", nullptr, inert, Disabled),
+      line(&FormBegin::mnuline2, "mnuline2"),
+      item(&FormBegin::mnuclose, "mnuclose", "&Close", nullptr, &FormBegin::mnuClose_Click),
+      line(&FormBegin::mnuline3, "mnuline3"),
+      item(&FormBegin::mnuexit, "mnuexit", "E&xit", nullptr, &FormBegin::mnuExit_Click),
+      bar(&FormBegin::mnuedit, "mnuedit", "&Edit", Disabled),
+      item(&FormBegin::mnuClearForm, "mnuClearForm", "&Clear Form", nullptr, inert),
+      bar(&FormBegin::mnuview, "mnuview", "&View", Disabled),
+      windows(&FormBegin::mnuwindow, "mnuwindow", "&Window"),
+      bar(&FormBegin::mnuhelp, "mnuhelp", "&Help"),
+      item(&FormBegin::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr,
+           &FormBegin::mnuAbout_Click),
+  });
 }
+
+void FormBegin::mnuStart_Click() { program().open<FormBegin>(true); }
+void FormBegin::mnuBAD_Click() { program().open<FormBAD>(true); }
+void FormBegin::mnuCBYC_Click() { program().open<FormCBYC>(true); }
+void FormBegin::mnuDOW_Click() { program().open<FormDOW>(true); }
+void FormBegin::mnuClose_Click() { program().hide(*this); }
+void FormBegin::mnuExit_Click() { program().end(); }
+void FormBegin::mnuAbout_Click() { program().open<frmAbout>(); }
 
 }  // namespace vantel

@@ -1,38 +1,49 @@
 #pragma once
-// The Getting Started page, the first child window of the main window. This
-// version holds its menu bar, which leads to the calculators, the About dialog
-// and the end of the program; the page's bands and explanations come later.
+// The Getting Started page, the first child window of the main window. Its
+// controls are declared in FormBegin.ui, its menus in the table of
+// FormBegin.cpp, which leads to the calculators, the About dialog and the end of
+// the program.
+
+#include <QAction>
+#include <QMenu>
 
 #include "forms/Form.h"
-
-class QAction;
-class QMenu;
+#include "ui_FormBegin.h"
 
 namespace vantel {
 
-class FormBegin : public Form {
+class FormBegin : public Form, public Ui::FormBegin {
   Q_OBJECT
  public:
   explicit FormBegin(Program& program);
 
-  QMenu* mnuOpen;
-  QAction* mnuStart;
-  QAction* mnuline1;
-  QAction* mnuBAD;
-  QAction* mnuCBYC;
-  QAction* mnuDOW;
-  QAction* mnuline;
-  QAction* mnuprint;
-  QAction* mnuline2;
-  QAction* mnuclose;
-  QAction* mnuline3;
-  QAction* mnuexit;
-  QMenu* mnuedit;
-  QAction* mnuClearForm;
-  QMenu* mnuview;
-  QMenu* mnuwindow;
-  QMenu* mnuhelp;
-  QAction* mnuAbout;
+  QMenu* mnuOpen = nullptr;
+  QAction* mnuStart = nullptr;
+  QAction* mnuline1 = nullptr;
+  QAction* mnuBAD = nullptr;
+  QAction* mnuCBYC = nullptr;
+  QAction* mnuDOW = nullptr;
+  QAction* mnuline = nullptr;
+  QAction* mnuprint = nullptr;
+  QAction* mnuline2 = nullptr;
+  QAction* mnuclose = nullptr;
+  QAction* mnuline3 = nullptr;
+  QAction* mnuexit = nullptr;
+  QMenu* mnuedit = nullptr;
+  QAction* mnuClearForm = nullptr;
+  QMenu* mnuview = nullptr;
+  QMenu* mnuwindow = nullptr;
+  QMenu* mnuhelp = nullptr;
+  QAction* mnuAbout = nullptr;
+
+ private:
+  void mnuStart_Click();
+  void mnuBAD_Click();
+  void mnuCBYC_Click();
+  void mnuDOW_Click();
+  void mnuClose_Click();
+  void mnuExit_Click();
+  void mnuAbout_Click();
 };
 
 }  // namespace vantel

@@ -1,7 +1,6 @@
 #include "shell/FormSplash.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -15,16 +14,11 @@ namespace vantel {
 
 FormSplash::FormSplash(Program& program)
     : Form(program, QStringLiteral("FormSplash"), QStringLiteral("Vantel 1.0.0")) {
-  setFixedSize(314, 164);
-  setFocusPolicy(Qt::StrongFocus);
-
-  Label1 = add<QLabel>("Label1", nullptr);
-  Label1->setText(QStringLiteral("Version 1.3.0"));
+  setupUi(this);
+  adoptControls();
+  // Drawn over the picture; clicks go through to the splash.
   Label1->setAttribute(Qt::WA_TranslucentBackground);
   Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  QPalette palette = Label1->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  Label1->setPalette(palette);
   // About 66 x 16 near the lower-left corner; wider where the font needs it.
   const QSize text = Label1->sizeHint();
   Label1->setGeometry(5, 145, qMax(66, text.width()), qMax(16, text.height()));

@@ -1,16 +1,16 @@
 #pragma once
 // The start-up window: the product artwork with the version over it. The first
 // click on it, character key typed in it or tick of its timer closes it and
-// opens the main window.
+// opens the main window. Its label is declared in FormSplash.ui.
 
 #include "forms/Form.h"
+#include "ui_FormSplash.h"
 
-class QLabel;
 class QTimer;
 
 namespace vantel {
 
-class FormSplash : public Form {
+class FormSplash : public Form, public Ui::FormSplash {
   Q_OBJECT
  public:
   explicit FormSplash(Program& program);
@@ -18,7 +18,6 @@ class FormSplash : public Form {
   void load() override;    // Form_Load
   void unload() override;  // Form_Unload
 
-  QLabel* Label1;
   QTimer* Timer1;
 
   // The three ways out of the splash; each closes it and opens the main window.

@@ -4,7 +4,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 #include "bad/FormBAD.h"
 #include "census/FormCBYC.h"
@@ -19,62 +18,48 @@ namespace vantel {
 
 MDIMain::MDIMain(Program& program)
     : Form(program, QStringLiteral("MDIMain"), QStringLiteral("Tamsford Genealogy Calculator")) {
+  setupUi(this);
+  adoptControls();
   setWindowIcon(artwork::programIcon());
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   bar_ = new QMenuBar(this);
-  layout->setMenuBar(bar_);
-  area_ = new QMdiArea(this);
-  area_->setObjectName(QStringLiteral("MDIClient"));
-  area_->setBackground(palette().color(QPalette::Dark));
-  layout->addWidget(area_);
+  mainLayout->setMenuBar(bar_);
+  MDIClient->setBackground(palette().color(QPalette::Dark));
 
-  Mnuopen = addMenu("Mnuopen", QStringLiteral("&Open"));
-  mnuStart = addItem(Mnuopen, "mnuStart", QStringLiteral("&Getting Started"));
-  mnuline1 = addSeparator(Mnuopen, "mnuline1");
-  MnuAge = addItem(Mnuopen, "MnuAge", QStringLiteral("&Age-Birth-Death date calculator"));
-  MnuCalc = addItem(Mnuopen, "MnuCalc", QStringLiteral("&Census birth Year calculator"));
-  mnudow = addItem(Mnuopen, "mnudow", QStringLiteral("&Day of the week caluculator"));
-  MnuLine2 = addSeparator(Mnuopen, "MnuLine2");
-  mnuPrint = addItem(Mnuopen, "mnuPrint", QStringLiteral("&Print Form"));
-  mnuPrint->setEnabled(false);
-  mnuline3 = addSeparator(Mnuopen, "mnuline3");
-  mnuClose = addItem(Mnuopen, "mnuClose", QStringLiteral("&Close"));
-  mnuClose->setEnabled(false);
-  mnuline = addSeparator(Mnuopen, "mnuline");
-  MnuExit = addItem(Mnuopen, "MnuExit", QStringLiteral("E&xit"));
+  using namespace menu;
+  buildMenus<MDIMain>({
+      bar(&MDIMain::Mnuopen, "Mnuopen", "&Open"),
+      item(&MDIMain::mnuStart, "mnuStart", "&Getting Started", nullptr, &MDIMain::mnuStart_Click),
+      line(&MDIMain::mnuline1, "mnuline1"),
+      item(&MDIMain::MnuAge, "MnuAge", "&Age-Birth-Death date calculator", nullptr,
+           &MDIMain::MnuAge_Click),
+      item(&MDIMain::MnuCalc, "MnuCalc", "&Census birth Year calculator", nullptr,
+           &MDIMain::MnuCalc_Click),
+      item(&MDIMain::mnudow, "mnudow", "&Day of the week caluculator", nullptr,
+           &MDIMain::mnuDOW_Click),
+      line(&MDIMain::MnuLine2, "MnuLine2"),
+      item(&MDIMain::mnuPrint, "mnuPrint", "&Print Form", nullptr, inert, Disabled),
+      line(&MDIMain::mnuline3, "mnuline3"),
+      item(&MDIMain::mnuClose, "mnuClose", "&Close", nullptr, inert, Disabled),
+      line(&MDIMain::mnuline, "mnuline"),
+      item(&MDIMain::MnuExit, "MnuExit", "E&xit", nullptr, &MDIMain::mnuExit_Click),
+      bar(&MDIMain::MnuEdit, "MnuEdit", "&Edit", Disabled),
+      bar(&MDIMain::MnuView, "MnuView", "&View", Disabled),
+      // The Window menu and its items never do anything; the menu stays disabled.
+      bar(&MDIMain::MnuWindow, "MnuWindow", "&Window", Disabled),
+      item(&MDIMain::mnuCass, "mnuCass", "&Casscade", nullptr, inert),
+      item(&MDIMain::mnuTile, "mnuTile", "&Tile", nullptr, inert),
+      item(&MDIMain::mnuArangIc, "mnuArangIc", "&Arragne Icons", nullptr, inert),
+      bar(&MDIMain::mnuHelp, "mnuHelp", "&Help"),
+      item(&MDIMain::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr,
+           &MDIMain::mnuAbout_Click),
+  });
 
-  MnuEdit = addMenu("MnuEdit", QStringLiteral("&Edit"));
-  MnuEdit->menuAction()->setEnabled(false);
-  MnuView = addMenu("MnuView", QStringLiteral("&View"));
-  MnuView->menuAction()->setEnabled(false);
-  // The Window menu and its items never do anything; the menu stays disabled.
-  MnuWindow = addMenu("MnuWindow", QStringLiteral("&Window"));
-  MnuWindow->menuAction()->setEnabled(false);
-  mnuCass = addItem(MnuWindow, "mnuCass", QStringLiteral("&Casscade"));
-  mnuTile = addItem(MnuWindow, "mnuTile", QStringLiteral("&Tile"));
-  mnuArangIc = addItem(MnuWindow, "mnuArangIc", QStringLiteral("&Arragne Icons"));
-
-  mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-  mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Tamsford Genealogy Calculator"));
-
-  onClick(mnuStart, [this] { mnuStart_Click(); });
-  onClick(MnuAge, [this] { this->program().open<FormBAD>(true); });
-  onClick(MnuCalc, [this] { this->program().open<FormCBYC>(true); });
-  onClick(mnudow, [this] { this->program().open<FormDOW>(true); });
-  onClick(MnuExit, [this] { mnuExit_Click(); });
-  onClick(mnuAbout, [this] { mnuAbout_Click(); });
-
-  host_ = std::make_unique<MdiHost>(program, *this, area_, bar_);
+  host_ = std::make_unique<MdiHost>(program, *this, MDIClient, bar_);
   host_->refreshMenus();
 
   // A client area of 715 x 515 below the menu bar; it grows where a child
   // window with its frame needs more.
   resize(715, 515 + bar_->sizeHint().height());
-  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   program.setHost(host_.get());
 }
 
@@ -92,6 +77,10 @@ void MDIMain::MDIForm_Unload() {
 }
 
 void MDIMain::mnuStart_Click() { program().open<FormBegin>(); }
+
+void MDIMain::MnuAge_Click() { program().open<FormBAD>(true); }
+void MDIMain::MnuCalc_Click() { program().open<FormCBYC>(true); }
+void MDIMain::mnuDOW_Click() { program().open<FormDOW>(true); }
 
 void MDIMain::mnuExit_Click() { close(); }
 

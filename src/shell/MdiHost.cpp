@@ -78,6 +78,23 @@ void MdiHost::discard(Form& form) {
   refreshMenus();
 }
 
+void MdiHost::listWindows(QMenu* menu) {
+  menu->clear();
+  const Form* active = activeChild();
+  int number = 0;
+  for (Form* child : children()) {
+    if (child->isHidden()) continue;
+    ++number;
+    QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(number).arg(child->windowTitle()));
+    item->setCheckable(true);
+    item->setChecked(child == active);
+    QPointer<Form> target = child;
+    connect(item, &QAction::triggered, menu, [this, target] {
+      if (target) program_.show(*target, true);
+    });
+  }
+}
+
 void MdiHost::handOnActivation(QMdiSubWindow* leaving) {
   // The shown child activated most recently before it takes its place.
   if (area_->currentSubWindow() && area_->currentSubWindow() != leaving) return;

@@ -27,6 +27,7 @@ class MdiHost : public QObject, public WindowHost {
   void show(Form& form, bool front) override;
   void hide(Form& form) override;
   void discard(Form& form) override;
+  void listWindows(QMenu* menu) override;
 
   // The child forms, shown or hidden, in the order they were first opened.
   QList<Form*> children() const;

@@ -13,7 +13,6 @@
 #include "shell/FormBegin.h"
 #include "shell/MDIMain.h"
 #include "shell/MdiHost.h"
-#include "shell/WindowMenu.h"
 #include "shell/frmAbout.h"
 #include "support/ProgramFixture.h"
 
@@ -33,17 +32,20 @@ class ChildForm : public Form {
     setFixedSize(300, 200);
     entry = add<TextBox>("txtEntry", nullptr);
     entry->setGeometry(10, 10, 120, 22);
-    mnuOpen = addMenu("mnuOpen", QStringLiteral("&Open %1").arg(Id));
-    addItem(mnuOpen, "mnuItem", QStringLiteral("&Item"));
-    mnuWindow = addMenu("mnuWindow", QStringLiteral("&Window"));
-    listChildWindows(mnuWindow, program);
+    using namespace menu;
+    buildMenus<ChildForm>({
+        bar(&ChildForm::mnuOpen, "mnuOpen", Id == 1 ? "&Open 1" : "&Open 2"),
+        item(&ChildForm::mnuItem, "mnuItem", "&Item", nullptr, inert),
+        windows(&ChildForm::mnuWindow, "mnuWindow", "&Window"),
+    });
   }
   void load() override { ++program().template state<ChildCounts<Id>>().loads; }
   void unload() override { ++program().template state<ChildCounts<Id>>().unloads; }
 
   TextBox* entry;
-  QMenu* mnuOpen;
-  QMenu* mnuWindow;
+  QMenu* mnuOpen = nullptr;
+  QAction* mnuItem = nullptr;
+  QMenu* mnuWindow = nullptr;
 };
 
 using CalcA = ChildForm<1>;
