@@ -105,6 +105,8 @@ void setOptionValue(QRadioButton* button, bool selected) {
 
 Line::Line(QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::NoFrame);
+  // Its own role: a form that paints itself in another colour must not hide it.
+  setBackgroundRole(QPalette::Window);
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, colors::navy());
