@@ -12,12 +12,6 @@
 namespace vantel::CheckValues {
 namespace {
 
-bool isThirtyDayMonth(const QString& month) {
-  for (const char* name : {"September", "April", "June", "November"})
-    if (month == QLatin1String(name)) return true;
-  return false;
-}
-
 // The month-length message for the month text, whatever the day: the day box
 // gets the focus.
 void tooManyDays(Program& program, Form& form, const QString& month, QWidget* dayBox) {
@@ -36,7 +30,7 @@ void tooManyDays(Program& program, Form& form, const QString& month, QWidget* da
 // passes in any year.
 void monthLengthCheck(Program& program, Form& form, const QString& month, const QString& day,
                       QWidget* dayBox) {
-  const bool tooMany = (isThirtyDayMonth(month) && day == QLatin1String("31")) ||
+  const bool tooMany = (isThirtyDayMonth(month.toStdString()) && day == QLatin1String("31")) ||
                        (month == QLatin1String("February") &&
                         (day == QLatin1String("30") || day == QLatin1String("31")));
   if (tooMany) tooManyDays(program, form, month, dayBox);

@@ -15,18 +15,21 @@ std::string_view monthName(int month) {
   return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
+bool isThirtyDayMonth(std::string_view text) {
+  for (std::string_view thirty : kThirtyDayMonths)
+    if (text == thirty) return true;
+  return false;
+}
+
 bool isLeapYear(std::int32_t year) {
   if (year % 4 != 0) return false;
   return year % 100 != 0 || year % 400 == 0;
 }
 
 int monthLength(int month, std::int32_t year) {
-  switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return isLeapYear(year) ? 29 : 28;
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    default: return 0;
-  }
+  if (month < 1 || month > 12) return 0;
+  if (month == 2) return isLeapYear(year) ? 29 : 28;
+  return isThirtyDayMonth(monthName(month)) ? 30 : 31;
 }
 
 int previousMonthLength(int month, std::int32_t year) {
@@ -36,8 +39,7 @@ int previousMonthLength(int month, std::int32_t year) {
 }
 
 int dayListLength(std::string_view monthText, std::string_view yearText) {
-  for (std::string_view thirty : {"September", "April", "June", "November"})
-    if (monthText == thirty) return 30;
+  if (isThirtyDayMonth(monthText)) return 30;
   if (monthText != "February") return 31;
   if (yearText.empty() || !isNumeric(yearText)) return 29;
   const auto year = toInt32(yearText);

@@ -14,6 +14,13 @@ inline constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
+// The months of 30 days, in the order the checks compare them.
+inline constexpr std::array<std::string_view, 4> kThirtyDayMonths = {"September", "April", "June",
+                                                                     "November"};
+
+// Whether the text is exactly the name of a 30-day month.
+bool isThirtyDayMonth(std::string_view text);
+
 // 1 to 12 for a month name, 0 for any other text.
 int monthNumber(std::string_view text);
 
