@@ -3,8 +3,8 @@
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
+  build-essential cmake ninja-build clang-format
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation

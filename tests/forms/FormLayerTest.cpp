@@ -56,7 +56,10 @@ class SampleForm : public Form {
       day->clearList();
       for (int d = 1; d <= 31; ++d) day->addListItem(QString::number(d));
     });
-    onLostFocus(month, [this] { ++monthLost; if (onMonthLost) onMonthLost(); });
+    onLostFocus(month, [this] {
+      ++monthLost;
+      if (onMonthLost) onMonthLost();
+    });
     onGotFocus(month, [this] { ++monthGot; });
     onGotFocus(year, [this] { ++yearGot; });
     onClick(chk, [this] { ++chkClicks; });
@@ -89,7 +92,9 @@ class OtherForm : public Form {
   TextBox* box;
 };
 
-struct Counter { int value = 0; };
+struct Counter {
+  int value = 0;
+};
 
 using FormLayer = ProgramTest;
 
@@ -107,7 +112,7 @@ TEST_F(FormLayer, OneSharedInstanceLoadedOnFirstReferenceAndAfreshAfterClosing) 
   EXPECT_EQ(program.existing<SampleForm>(), nullptr);
   SampleForm& second = program.form<SampleForm>();
   EXPECT_EQ(loads, 2);
-  EXPECT_EQ(second.year->text(), "");  // the load state, not the closed form's
+  EXPECT_EQ(second.year->text(), "");            // the load state, not the closed form's
   EXPECT_EQ(program.state<Counter>().value, 5);  // program-wide variables survive
 }
 
@@ -147,7 +152,10 @@ TEST_F(FormLayer, OptionButtonsExcludeEachOtherOnlyWithinTheirFrameAndCanAllBeCl
 
 TEST_F(FormLayer, ClickHandlersRunForCodeChangesAsForTheUser) {
   SampleForm& f = program.form<SampleForm>();
-  struct Step { int value; int clicks; };
+  struct Step {
+    int value;
+    int clicks;
+  };
   const Step steps[] = {{1, 1}, {0, 2}, {2, 3}, {0, 4}, {0, 4}};
   for (const Step& s : steps) {
     setCheckValue(f.chk, s.value);
@@ -194,9 +202,15 @@ TEST_F(FormLayer, MultiLineTextGivesBackExactlyWhatItWasGiven) {
 
 TEST_F(FormLayer, SelectionLengthBeyondTheTextSelectsToItsEnd) {
   SampleForm& f = program.form<SampleForm>();
-  struct Case { QString text; int start, length, selStart, selLength; };
-  const Case cases[] = {{"1900", 0, 4, 0, 4}, {"abc", 0, 4, 0, 3}, {"", 0, 4, 0, 0},
-                        {"19", 1, 3, 1, 1}, {"12345", 0, 4, 0, 4}};
+  struct Case {
+    QString text;
+    int start, length, selStart, selLength;
+  };
+  const Case cases[] = {{"1900", 0, 4, 0, 4},
+                        {"abc", 0, 4, 0, 3},
+                        {"", 0, 4, 0, 0},
+                        {"19", 1, 3, 1, 1},
+                        {"12345", 0, 4, 0, 4}};
   for (const Case& c : cases) {
     f.year->setMaxLength(c.text.size() > 4 ? 5 : 4);
     f.year->setText(c.text);
