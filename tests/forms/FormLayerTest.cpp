@@ -24,13 +24,13 @@ class SampleForm : public Form {
     resize(400, 300);
     frameA = add<QGroupBox>("FrameA", nullptr);
     frameA->setGeometry(10, 10, 150, 100);
-    optA1 = add<QRadioButton>("OptA1", frameA);
+    optA1 = add<OptionButton>("OptA1", frameA);
     optA1->setGeometry(5, 20, 80, 20);
-    optA2 = add<QRadioButton>("OptA2", frameA);
+    optA2 = add<OptionButton>("OptA2", frameA);
     optA2->setGeometry(5, 45, 80, 20);
     frameB = add<QGroupBox>("FrameB", nullptr);
     frameB->setGeometry(170, 10, 150, 100);
-    optB1 = add<QRadioButton>("OptB1", frameB);
+    optB1 = add<OptionButton>("OptB1", frameB);
     optB1->setGeometry(5, 20, 80, 20);
     month = add<ComboBox>("cmbMonth", nullptr, false);
     month->setGeometry(10, 120, 100, 22);
@@ -148,6 +148,24 @@ TEST_F(FormLayer, OptionButtonsExcludeEachOtherOnlyWithinTheirFrameAndCanAllBeCl
   setOptionValue(f.optA1, true);  // and the group still excludes afterwards
   setOptionValue(f.optA2, true);
   EXPECT_FALSE(f.optA1->isChecked());
+}
+
+// A user's click selects an option and never clears it, whether it has
+// neighbours in its frame or stands alone (Qt clears a lone one); code still can.
+TEST_F(FormLayer, AUsersClickSelectsAnOptionAndNeverClearsIt) {
+  SampleForm& f = shown<SampleForm>();
+  for (QRadioButton* option : {f.optA1, f.optB1}) {
+    SCOPED_TRACE(option->objectName().toStdString());
+    for (int click = 1; click <= 2; ++click) {
+      QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+      EXPECT_TRUE(option->isChecked()) << "after click " << click;
+    }
+    QTest::keyClick(option, Qt::Key_Space);
+    EXPECT_TRUE(option->isChecked()) << "after the space bar";
+    setOptionValue(option, false);
+    EXPECT_FALSE(option->isChecked());
+  }
+  EXPECT_EQ(f.optA1Clicks, 1);
 }
 
 TEST_F(FormLayer, ClickHandlersRunForCodeChangesAsForTheUser) {
