@@ -37,8 +37,9 @@ TEST_F(DowTest, KnownDatesGiveTheirWeekdayAndShowTheResult) {
       {"February", "29", "0", "Tuesday"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.month << ' ' << c.day << ' ' << c.year);
     calculate(c.month, c.day, c.year);
-    EXPECT_EQ(form.TxtDay->text(), c.weekday) << c.month << ' ' << c.day << ' ' << c.year;
+    EXPECT_EQ(form.TxtDay->text(), c.weekday);
     EXPECT_TRUE(platform.messages().isEmpty()) << platform.messages().value(0).title.toStdString();
   }
   EXPECT_EQ(foreColor(form.TxtDay), colors::navy());
@@ -74,9 +75,10 @@ TEST_F(DowTest, YearTextsAreRoundedBeforeTheComputation) {
   const char* names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                          "Thursday", "Friday", "Saturday"};
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << '"' << c.text << '"');
     calculate("March", "1", c.text);
     const chr::weekday wd{chr::sys_days(chr::year(c.year) / chr::March / 1)};
-    EXPECT_EQ(form.TxtDay->text(), names[wd.c_encoding()]) << c.text;
+    EXPECT_EQ(form.TxtDay->text(), names[wd.c_encoding()]);
   }
 }
 
@@ -117,15 +119,18 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
        "Invalid Day!", msg::Critical, "CmbDay"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << '"' << c.month << "\" \"" << c.day << "\" \"" << c.year << '"');
     calculate(c.month, c.day, c.year);
     const auto messages = platform.messages();
-    ASSERT_EQ(messages.size(), 1) << c.month << ' ' << c.day << ' ' << c.year;
-    EXPECT_EQ(messages[0].prompt, c.prompt);
-    EXPECT_EQ(messages[0].title, c.title);
-    EXPECT_EQ(messages[0].icon(), c.icon) << c.title;
-    EXPECT_EQ(messages[0].buttons(), msg::OkOnly);
-    EXPECT_EQ(focused(), c.focus) << c.month << ' ' << c.day << ' ' << c.year;
-    EXPECT_EQ(form.TxtDay->text(), "") << c.month << ' ' << c.day << ' ' << c.year;
+    EXPECT_EQ(messages.size(), 1);
+    const Call message = messages.value(0);
+    EXPECT_EQ(message.prompt, c.prompt);
+    EXPECT_EQ(message.title, c.title);
+    EXPECT_EQ(message.icon(), c.icon);
+    EXPECT_EQ(message.buttons(), msg::OkOnly);
+    EXPECT_EQ(focused(), c.focus);
+    EXPECT_EQ(form.TxtDay->text(), "");
     EXPECT_EQ(form.txtYear->text(), c.year);  // a check clears no field
     // A typed month or day that was refused is back in its box, selected.
     if (auto* box = qobject_cast<ComboBox*>(form.focusedControl());
@@ -151,16 +156,18 @@ TEST_F(DowTest, InvalidYearsAreSelected) {
       // -5 and -1 it finds common years (see the refusals above).
       if (month[0] == 'F' && (year == std::string_view("-5") || year == std::string_view("-1")))
         continue;
+      SCOPED_TRACE(testing::Message() << month << ' ' << day << " \"" << year << '"');
       calculate(month, day, year);
       const auto messages = platform.messages();
-      ASSERT_EQ(messages.size(), 1) << year;
-      EXPECT_EQ(messages[0].prompt, "This in not a valid year, please enter again.");
-      EXPECT_EQ(messages[0].title, "Invalid Year!");
-      EXPECT_EQ(messages[0].icon(), msg::Critical);
-      EXPECT_EQ(focused(), "txtYear") << year;
+      EXPECT_EQ(messages.size(), 1);
+      const Call message = messages.value(0);
+      EXPECT_EQ(message.prompt, "This in not a valid year, please enter again.");
+      EXPECT_EQ(message.title, "Invalid Year!");
+      EXPECT_EQ(message.icon(), msg::Critical);
+      EXPECT_EQ(focused(), "txtYear");
       EXPECT_EQ(form.txtYear->text(), year);
-      EXPECT_EQ(form.txtYear->selectionStart(), 0) << year;
-      EXPECT_EQ(form.txtYear->selectedText(), form.txtYear->text()) << year;
+      EXPECT_EQ(form.txtYear->selectionStart(), 0);
+      EXPECT_EQ(form.txtYear->selectedText(), form.txtYear->text());
       EXPECT_EQ(form.TxtDay->text(), "");
     }
 }
@@ -181,9 +188,10 @@ TEST_F(DowTest, HostileTextsInEveryFieldGiveAMessageOrAResult) {
       const QString month = field == 0 ? text : "March";
       const QString day = field == 1 ? text : "1";
       const QString year = field == 2 ? QString(text) : "1900";
+      SCOPED_TRACE(testing::Message() << "field " << field << " \"" << text << '"');
       calculate(month, day, year);
       const bool result = !form.TxtDay->text().isEmpty();
-      EXPECT_EQ(platform.messages().size(), result ? 0 : 1) << field << " \"" << text << '"';
+      EXPECT_EQ(platform.messages().size(), result ? 0 : 1);
       EXPECT_EQ(form.txtYear->text(), year.left(4));
       if (focused() != "CmbMth") {
         EXPECT_EQ(form.CmbMth->text(), month);
