@@ -28,13 +28,22 @@ TEST_F(DowTest, KnownDatesGiveTheirWeekdayAndShowTheResult) {
     const char *month, *day, *year, *weekday;
   };
   const Case cases[] = {
-      {"January", "15", "1937", "Friday"},     {"January", "1", "2000", "Saturday"},
-      {"February", "29", "2000", "Tuesday"},   {"December", "31", "1999", "Friday"},
-      {"March", "1", "1900", "Thursday"},      {"July", "4", "1776", "Thursday"},
-      {"January", "1", "0", "Saturday"},       {"March", "1", "0", "Wednesday"},
-      {"October", "4", "1582", "Monday"},      {"December", "31", "9999", "Friday"},
-      {"February", "28", "1900", "Wednesday"}, {"February", "29", "1600", "Tuesday"},
+      {"January", "15", "1937", "Friday"},
+      {"January", "1", "2000", "Saturday"},
+      {"February", "29", "2000", "Tuesday"},
+      {"December", "31", "1999", "Friday"},
+      {"March", "1", "1900", "Thursday"},
+      {"July", "4", "1776", "Thursday"},
+      {"January", "1", "0", "Saturday"},
+      {"March", "1", "0", "Wednesday"},
+      {"October", "4", "1582", "Monday"},
+      {"December", "31", "9999", "Friday"},
+      {"February", "28", "1900", "Wednesday"},
+      {"February", "29", "1600", "Tuesday"},
       {"February", "29", "0", "Tuesday"},
+      // A typed day may have blanks around it, as a typed year may.
+      {"January", " 15", "1937", "Friday"},
+      {"January", "15 ", "1937", "Friday"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.month << ' ' << c.day << ' ' << c.year);
@@ -106,6 +115,8 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
       // A day typed with a leading zero is still a day of the month.
       {"April", "031", "2000", "April" + kThirty, "Too Many Days!", msg::Information, "CmbDay"},
       {"February", "029", "1900", "1900" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
+      {"February", " 29", "1900", "1900" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
+      {"April", "31 ", "2000", "April" + kThirty, "Too Many Days!", msg::Information, "CmbDay"},
       // Typed text that is no month or no day.
       {"april", "3", "2000", "This is not a valid month, please select a month from the list.",
        "Invalid Month!", msg::Critical, "CmbMth"},
@@ -116,6 +127,8 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
       {"May", "0", "2000", "This is not a valid day, please select a day from the list.",
        "Invalid Day!", msg::Critical, "CmbDay"},
       {"May", "x", "2000", "This is not a valid day, please select a day from the list.",
+       "Invalid Day!", msg::Critical, "CmbDay"},
+      {"May", "1 5", "2000", "This is not a valid day, please select a day from the list.",
        "Invalid Day!", msg::Critical, "CmbDay"},
   };
   for (const auto& c : cases) {
