@@ -1,3 +1,5 @@
+#include <QAccessible>
+
 #include "dow/DowFixture.h"
 #include "forms/Colors.h"
 
@@ -58,6 +60,20 @@ TEST_F(DowTest, ControlsCarryTheirNamesCaptionsAndTooltips) {
   EXPECT_TRUE(form.TxtDay->isReadOnly());
   EXPECT_FALSE(vantel::shown(form.txtAddInfo));
   EXPECT_EQ(form.size(), QSize(708, 519));
+
+  // What a screen reader calls each control that is not named by its caption.
+  const std::pair<QWidget*, const char*> spoken[] = {
+      {form.CmbMth, "Date: month"},
+      {form.CmbDay, "Date: day"},
+      {form.txtYear, "Date: year"},
+      {form.TxtDay, "Day of the Week"},
+      {form.txtAddInfo, "Note to print"},
+      {form.ImageTamsford, "Tamsford Genealogy Calculator logo"},
+  };
+  for (const auto& [w, name] : spoken) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    EXPECT_EQ(a ? a->text(QAccessible::Name) : "(none)", name) << w->objectName().toStdString();
+  }
 }
 
 TEST_F(DowTest, StartsWithItsInstructionsAndInformation) {
