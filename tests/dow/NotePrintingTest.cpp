@@ -32,27 +32,13 @@ class NotePrinting : public DowTest, public ::testing::WithParamInterface<Transi
     EXPECT_TRUE(item->isEnabled()) << "unavailable: " << item->objectName().toStdString();
     if (item->isEnabled()) item->trigger();
   }
-  // Fills the fields one after the other, as a user does, so that leaving them
-  // makes the form resettable, then presses the calculate button.
-  void enter(const QString& year) {
-    const std::pair<QWidget*, QString> fields[] = {
-        {form.CmbMth, "July"}, {form.CmbDay, "4"}, {form.txtYear, year}};
-    for (const auto& [field, text] : fields) {
-      form.focusControl(field);
-      if (auto* box = qobject_cast<ComboBox*>(field))
-        box->setText(text);
-      else
-        form.txtYear->setText(text);
-    }
-    press(form.CmdDOWgo);
-  }
   void take(Step step) {
     platform.clear();
     const bool yes = step == Step::ButtonYes || step == Step::MenuYes;
     platform.answers = {yes ? msg::Yes : msg::No};
     switch (step) {
-      case Step::Calculate: return enter("1776");
-      case Step::RefusedCalculate: return enter("abc");
+      case Step::Calculate: return enterDate(form, "July", "4", "1776");
+      case Step::RefusedCalculate: return enterDate(form, "July", "4", "abc");
       case Step::ButtonYes:
       case Step::ButtonNo: return press(form.CmdPrintForm);
       case Step::MenuYes:
