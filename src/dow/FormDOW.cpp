@@ -1,6 +1,5 @@
 #include "dow/FormDOW.h"
 
-#include <QActionGroup>
 #include <QMenu>
 #include <QPalette>
 #include <QTextCursor>
@@ -54,9 +53,6 @@ FormDOW::FormDOW(Program& program)
       item(&FormDOW::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr,
            &FormDOW::mnuAbout_Click),
   });
-  // The check mark says which calculator this is; choosing the item must not
-  // clear it, and the lone checked item of an exclusive group stays checked.
-  (new QActionGroup(this))->addAction(mnuDOW);
   wire();
 }
 
