@@ -33,9 +33,14 @@ fi
 
 socket=$dir/cups.sock
 export CUPS_SERVER=$socket
+export PATH=$PATH:/usr/sbin:/sbin
 
+# True while the scheduler this script started for DIR runs (the process of
+# the recorded id is a cupsd reading DIR's configuration).
 running() {
-  [ -s "$dir/cupsd.pid" ] && kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null
+  [ -s "$dir/cupsd.pid" ] &&
+    tr '\0' ' ' <"/proc/$(cat "$dir/cupsd.pid")/cmdline" 2>/dev/null |
+    grep -q "cupsd .*$dir/etc/cupsd.conf"
 }
 
 stop() {
@@ -64,6 +69,10 @@ start() {
   local ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
   [ -x "$backend" ] || fail "$backend is missing: run scripts/setup.sh (printer-driver-cups-pdf)"
 
+  if [ -e "$dir" ] && [ ! -f "$dir/etc/cupsd.conf" ] && [ -n "$(ls -A "$dir")" ]; then
+    echo "print server: $dir holds other files; give an empty or new folder" >&2
+    exit 1
+  fi
   stop
   rm -rf "$dir"
   # The scheduler runs its filters as the user lp, who must reach the spool.
@@ -107,6 +116,10 @@ PreserveJobHistory Yes
   </Limit>
 </Policy>
 EOF
+  # Job numbers start at random: cups-pdf names each file after its job, and
+  # the files of every private server meet in the same ~/PDF.
+  printf '# Job cache file for CUPS\nNextJobId %s\n' "$(shuf -i 1000-1999999999 -n 1)" \
+    >"$dir/cache/job.cache"
   # In the foreground of a session of its own, so that its process id is known;
   # no descriptor of the caller stays open in it (a test runner waits on those).
   setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
