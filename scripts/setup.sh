@@ -10,6 +10,7 @@ packages=(
   xvfb xauth openbox x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
   cups cups-client printer-driver-cups-pdf libcups2-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
