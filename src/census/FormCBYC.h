@@ -5,8 +5,8 @@
 // form's menus. Its controls are declared in FormCBYC.ui, except the 45
 // age-range options, which are built from CensusAgeRanges into the frames the
 // file declares; its menus are the table of FormCBYC.cpp, where all its
-// handlers are wired. The calculation itself is left to Blankchks and
-// CountCalcDisplay.
+// handlers are wired. The calculation is left to Blankchks and
+// CountCalcDisplay, the printing to CensusPrinting.
 
 #include <QAction>
 #include <QHash>
@@ -28,9 +28,14 @@ class FormCBYC : public Form, public Ui::FormCBYC {
   // Form_Load: hides the age-range frames and the gender buttons, clears the
   // 1790 options and enables the View menu.
   void load() override;
+  // Closing the form hides the Census Information window it opened.
+  void unload() override;
 
   // The calculate request: runs Blankchks and nothing else.
   void CmdCalc_Click();
+  // Puts the form back to its empty state: nothing ticked, no frame, the
+  // starting texts, no stored result.
+  void ReseT();
 
   // The census check boxes, Chk1790 first.
   std::array<QCheckBox*, census::kCensusCount> censusBoxes() const;
@@ -65,9 +70,37 @@ class FormCBYC : public Form, public Ui::FormCBYC {
   QAction* mnuAbout = nullptr;
 
  private:
+  // One census column: its check box, the frames it opens (1790 has one per
+  // gender and opens them through the gender buttons) and its year.
+  struct CensusColumn {
+    QCheckBox* FormCBYC::*box;
+    std::array<QGroupBox * FormCBYC::*, 2> frames;
+    int census;
+  };
+  static const std::array<CensusColumn, census::kCensusCount> kColumns;
+
   // Builds the age-range options of CensusAgeRanges into their frames.
   void buildAgeRangeOptions();
   void wire();
+
+  // A census box changed: its frame (for 1790 the gender buttons) shows or
+  // hides with its options cleared, then CheckTickedYears.
+  void Chk_Click(const CensusColumn& column);
+  void CmdMaleA_Click();
+  void CmdFemaleA_Click();
+  // Enables the Edit menu while a census is ticked; resets the form when none is.
+  void CheckTickedYears();
+  void clearOptions(const QGroupBox* frame);
+
+  void CmdPrint_Click();
+  void mnuPrint_Click();
+  void Command1_Click();
+  void cmdExit_Click();
+  void mnuStart_Click();
+  void mnuBAD_Click();
+  void mnuDOW_Click();
+  void mnuExit_Click();
+  void mnuAbout_Click();
 
   std::array<QRadioButton*, census::kAgeRangeCount> options_{};
   QHash<QString, QRadioButton*> optionByName_;

@@ -1,10 +1,12 @@
 // The Census Information window: its six census texts, its controls, its
 // menus, and how it is opened, hidden and closed from the Census form.
 
+#include <QMdiSubWindow>
 #include <QScrollBar>
 
 #include "CensusFixture.h"
 #include "census/FormCenInfo.h"
+#include "shell/MDIMain.h"
 #include "shell/frmAbout.h"
 
 namespace vantel::test {
@@ -129,6 +131,50 @@ TEST_F(CensusInfo, Menus) {
   }
   info.mnuExit->trigger();
   EXPECT_TRUE(program.forms().empty());
+}
+
+// Opened from the Census form, hidden by its Exit button, Enter or the Census
+// form's closing, it keeps its tab and scroll position; its own close box
+// discards it, so the next opening starts at the 1790 tab.
+TEST_F(CensusTest, OpenedHiddenAndClosedFromTheCensusForm) {
+  // Made hidden by another form, it does not show.
+  program.hide(program.form<FormCenInfo>());
+  EXPECT_FALSE(shown(program.existing<FormCenInfo>()));
+
+  auto& main = program.open<MDIMain>();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  main.MnuCalc->trigger();
+  FormCBYC* census = program.existing<FormCBYC>();
+  census->Command1->click();
+  FormCenInfo* info = program.existing<FormCenInfo>();
+  EXPECT_TRUE(info->isVisible());
+  EXPECT_EQ(info->SSTab2->currentIndex(), 0);
+  info->SSTab2->setCurrentIndex(4);
+  info->txt1830->verticalScrollBar()->setValue(12);
+  info->txt1830->setFocus();
+  QTest::keyClick(info->txt1830, Qt::Key_Return);  // Enter presses the Exit button
+  EXPECT_FALSE(shown(info));
+
+  census->mnuCensusInfo->trigger();
+  EXPECT_EQ(program.existing<FormCenInfo>(), info);
+  EXPECT_TRUE(info->isVisible());
+  EXPECT_EQ(info->SSTab2->currentIndex(), 4);
+  EXPECT_EQ(info->txt1830->verticalScrollBar()->value(), 12);
+
+  census->CmdExit->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(program.existing<FormCBYC>(), nullptr);
+  EXPECT_FALSE(shown(info));
+  main.MnuCalc->trigger();
+  EXPECT_FALSE(shown(info));  // until asked for again
+
+  program.existing<FormCBYC>()->Command1->click();
+  ASSERT_TRUE(info->isVisible());
+  info->parentWidget()->close();  // the window's close box
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(program.existing<FormCenInfo>(), nullptr);
+  program.existing<FormCBYC>()->mnuCensusInfo->trigger();
+  EXPECT_EQ(program.existing<FormCenInfo>()->SSTab2->currentIndex(), 0);
 }
 
 }  // namespace
