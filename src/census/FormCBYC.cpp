@@ -1,5 +1,7 @@
 #include "census/FormCBYC.h"
 
+#include <cstdint>
+
 #include "bad/FormBAD.h"
 #include "census/Blankchks.h"
 #include "census/CensusPrinting.h"
