@@ -49,7 +49,9 @@ FormCBYC::FormCBYC(Program& program)
   setupUi(this);
   adoptControls();
   buildAgeRangeOptions();
-  useFormBackground();
+  // The form keeps the window background: a frame painted in the button colour
+  // would make its labels paint in the button-text colour, and the result
+  // caption must show in its own dark blue.
   setWindowIcon(artwork::programIcon());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   ImageMale->setPixmap(artwork::picture(QStringLiteral("portrait-male.svg"), QSize(87, 150)));
