@@ -156,25 +156,4 @@ void CheckValues::CheckCalculate(Program& program) {
   }
 }
 
-void CmdCalculate_Click(Program& program) {
-  CheckValues::CheckCalculate(program);
-  CheckValues::CheckBirthDate(program);
-  CheckValues::CheckDeathDate(program);
-}
-
-void attachChecks(FormBAD& form) {
-  Program& program = form.program();
-  form.onClick(form.CmdCalculate, [&program] { CmdCalculate_Click(program); });
-  const std::pair<QWidget*, void (*)(Program&)> onLeaving[] = {
-      {form.cmbBMonth, &CheckValues::CheckBirthMonth},
-      {form.cmbBDay, &CheckValues::CheckBirthDate},
-      {form.txtBYear, &CheckValues::CheckBirthDate},
-      {form.cmbDMonth, &CheckValues::CheckDeathMonth},
-      {form.cmbDDay, &CheckValues::CheckDeathDate},
-      {form.txtDYear, &CheckValues::CheckDeathDate},
-  };
-  for (auto [field, check] : onLeaving)
-    form.onLostFocus(field, [&program, check] { check(program); });
-}
-
 }  // namespace vantel

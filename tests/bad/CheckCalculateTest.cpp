@@ -186,7 +186,7 @@ TEST_F(CheckCalculateTest, ADeathBeforeTheBirthIsRefused) {
 
 TEST_F(CheckCalculateTest, ACompleteRequestIsComputed) {
   struct Case {
-    QRadioButton* FormBAD::*option;
+    OptionButton* FormBAD::*option;
     Entries entries;
     TextBox* FormBAD::*result;
     const char* text;
@@ -272,7 +272,7 @@ TEST_F(CheckCalculateTest, ALeapDayOfACommonYearIsReportedAfterTheResult) {
 TEST_F(CheckCalculateTest, HostileTextsInEveryTypedFieldGiveAMessageOrAResult) {
   const QString hostile[] = {"", " ", "abc", "-1", "12.5", "1e5", "9e99", "&H10", "12a", "0"};
   struct Field {
-    QRadioButton* FormBAD::*option;
+    OptionButton* FormBAD::*option;
     QString Entries::*entry;
     TextBox* FormBAD::*result;
   };
