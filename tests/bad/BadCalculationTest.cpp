@@ -48,8 +48,8 @@ class BadCalculation : public ProgramTest {
     year->setText(QString::fromUtf8(f.year));
     form.focusControl(day);
     day->setText(QString::fromUtf8(f.day));
-    ASSERT_EQ(month->text(), QString::fromUtf8(f.month));
-    ASSERT_EQ(day->text(), QString::fromUtf8(f.day));
+    EXPECT_EQ(month->text(), QString::fromUtf8(f.month));
+    EXPECT_EQ(day->text(), QString::fromUtf8(f.day));
   }
   void enterBirth(const Fields& f) { enter(form.cmbBMonth, form.cmbBDay, form.txtBYear, f); }
   void enterDeath(const Fields& f) { enter(form.cmbDMonth, form.cmbDDay, form.txtDYear, f); }
@@ -234,7 +234,8 @@ TEST_F(BadCalculation, ValuesBeyondSixteenBitsAreRefusedWithAMessage) {
     SCOPED_TRACE(std::string(c.age.month) + " / " + c.birth.year + " / " + c.age.year);
     platform.clear();
     calculate(c.mode, c.birth, c.age, c.death);
-    ASSERT_EQ(platform.messages().size(), 1);
+    EXPECT_EQ(platform.messages().size(), 1);
+    if (platform.messages().isEmpty()) continue;
     const Call m = platform.messages().front();
     EXPECT_EQ(m.prompt,
               "The missing information cannot be calculated from these values.  Please check the "
