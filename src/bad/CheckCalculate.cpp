@@ -79,9 +79,6 @@ std::vector<Check> ageChecks(FormBAD& f) {
   return {
       {f.cmbAMonth, Test::Empty, "Please select an age (in months), at time of death.", missing,
        msg::Information},
-      {f.cmbAMonth, Test::NotAnAgeInMonths,
-       "This is not a valid age in months at time of death, please pick a number from 0 to 12.",
-       "Invalid Age! (Months)", msg::Critical},
       {f.cmbADay, Test::Empty, "Please select an age (in days), at time of death.", missing,
        msg::Information},
       {f.txtAYear, Test::Empty, "Please enter an age (in years), at time of death.", missing,
@@ -89,6 +86,15 @@ std::vector<Check> ageChecks(FormBAD& f) {
       {f.txtAYear, Test::NotANumber, invalid, "Invalid Year! (Age)", msg::Critical},
       {f.txtAYear, Test::BelowZero, invalid, "Invalid Year! (Age)", msg::Critical},
   };
+}
+
+// The age in months may be typed: after every check of the fields, it must be a
+// whole number the list offers.
+std::vector<Check> typedMonthsCheck(FormBAD& f) {
+  return {{f.cmbAMonth, Test::NotAnAgeInMonths,
+           "This is not a valid age in months at time of death, please pick a number from 0 to "
+           "12.",
+           "Invalid Age! (Months)", msg::Critical}};
 }
 
 std::vector<Check> operator+(std::vector<Check> a, const std::vector<Check>& b) {
@@ -140,7 +146,9 @@ void CheckValues::CheckCalculate(Program& program) {
   // Each option is tested by itself; after a calculation the other two are
   // found not selected.
   if (f.OptBirth->isChecked()) {
-    if (!passes(program, f, ageChecks(f) + deathChecks(f, "Please enter a valid death year.")))
+    if (!passes(program, f,
+                ageChecks(f) + deathChecks(f, "Please enter a valid death year.") +
+                    typedMonthsCheck(f)))
       return;
     SetValues(program);
   }
@@ -151,7 +159,7 @@ void CheckValues::CheckCalculate(Program& program) {
     SetValues(program);
   }
   if (f.OptDeath->isChecked()) {
-    if (!passes(program, f, birthChecks(f) + ageChecks(f))) return;
+    if (!passes(program, f, birthChecks(f) + ageChecks(f) + typedMonthsCheck(f))) return;
     SetValues(program);
   }
 }

@@ -1,5 +1,7 @@
 #include "bad/FormBAD.h"
 
+#include <QScopedValueRollback>
+
 #include "bad/CheckCalculate.h"
 #include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
@@ -55,11 +57,11 @@ void FormBAD::wire() {
   // Leaving a date field checks the date it belongs to; the age fields have no
   // check of their own.
   onLostFocus(cmbBMonth, [this] { CheckValues::CheckBirthMonth(program()); });
-  onLostFocus(cmbBDay, [this] { CheckValues::CheckBirthDate(program()); });
-  onLostFocus(txtBYear, [this] { CheckValues::CheckBirthDate(program()); });
+  onLostFocus(cmbBDay, [this] { checkOnLeaving(&CheckValues::CheckBirthDate); });
+  onLostFocus(txtBYear, [this] { checkOnLeaving(&CheckValues::CheckBirthDate); });
   onLostFocus(cmbDMonth, [this] { CheckValues::CheckDeathMonth(program()); });
-  onLostFocus(cmbDDay, [this] { CheckValues::CheckDeathDate(program()); });
-  onLostFocus(txtDYear, [this] { CheckValues::CheckDeathDate(program()); });
+  onLostFocus(cmbDDay, [this] { checkOnLeaving(&CheckValues::CheckDeathDate); });
+  onLostFocus(txtDYear, [this] { checkOnLeaving(&CheckValues::CheckDeathDate); });
 
   onClick(CmdCalculate, [this] { CmdCalculate_Click(); });
   for (QAbstractButton* notYet : {cmdReset, CmdPrintForm, cmdExit}) markInert(notYet);
@@ -87,7 +89,15 @@ void FormBAD::cmbDDay_GotFocus() {
 void FormBAD::cmbAMonth_GotFocus() { fillNumberList(cmbAMonth, 0, 12); }
 void FormBAD::cmbADay_GotFocus() { fillNumberList(cmbADay, 0, 31); }
 
+void FormBAD::checkOnLeaving(void (*check)(Program&)) {
+  if (!calculating_) check(program());
+}
+
 void FormBAD::CmdCalculate_Click() {
+  // A message of the request or of a date check moves the focus out of the
+  // field the user pressed Enter in; the check on leaving that field would
+  // repeat the date check this click makes anyway.
+  const QScopedValueRollback<bool> calculating(calculating_, true);
   CheckValues::CheckCalculate(program());
   CheckValues::CheckBirthDate(program());
   CheckValues::CheckDeathDate(program());

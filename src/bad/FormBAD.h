@@ -56,10 +56,16 @@ class FormBAD : public Form, public Ui::FormBAD {
   void cmbAMonth_GotFocus();
   void cmbADay_GotFocus();
 
+  // LostFocus of a date field: the check of its date. Skipped while the
+  // Calculate click runs, which checks both dates itself at its end.
+  void checkOnLeaving(void (*check)(Program&));
+
   // Click of "&Calculate Missing Data": the calculate request, then the two
   // 29-February checks, each whatever the one before found. So a 29 February
   // of a common year gets its message after the result is shown.
   void CmdCalculate_Click();
+
+  bool calculating_ = false;
 };
 
 }  // namespace vantel

@@ -244,6 +244,10 @@ TEST_F(BadCalculation, ValuesBeyondSixteenBitsAreRefusedWithAMessage) {
     EXPECT_EQ(m.icon(), msg::Critical);
     EXPECT_EQ(m.buttons(), msg::OkOnly);
     expectNothingShown();
+    // The age in years (the death year, without an age) is offered for correction.
+    TextBox* year = c.mode == Mode::Age ? form.txtDYear : form.txtAYear;
+    EXPECT_EQ(form.focusedControl(), year);
+    EXPECT_EQ(year->selectedText(), year->text());
   }
 }
 

@@ -1,3 +1,4 @@
+#include "bad/BadVariables.h"
 #include "bad/CheckCalculate.h"
 #include "bad/CheckCalculateFixture.h"
 
@@ -248,7 +249,7 @@ TEST_F(CheckCalculateTest, WithNoOptionNothingIsCheckedOrComputed) {
 
 // Enter in a year box presses Calculate while the focus stays there: the age is
 // shown first, then the Calculate click's own 29-February check of that date
-// speaks, and the focus goes to its day box.
+// speaks, once, and the focus goes to its day box.
 TEST_F(CheckCalculateTest, ALeapDayOfACommonYearIsReportedAfterTheResult) {
   const QString rest =
       " is not a leap year and therefore only has 28 days, please pick another %1 day or enter a "
@@ -294,8 +295,10 @@ TEST_F(CheckCalculateTest, ALeapDayOfACommonYearIsReportedAfterTheResult) {
     QTest::keyClick(form.*row.enterIn, Qt::Key_Return);
     EXPECT_EQ(form.TxTAgeDis->text(), row.age);
     EXPECT_TRUE(vantel::shown(form.FrameAgeDis));
+    // Once: leaving the year box when the message sends the focus to the day
+    // box does not check the date a second time.
     const auto messages = platform.messages();
-    EXPECT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.size(), 1);
     for (const auto& m : messages) {
       EXPECT_EQ(m.prompt, "1900" + rest.arg(row.wording));
       EXPECT_EQ(m.title, row.title);
@@ -335,6 +338,125 @@ TEST_F(CheckCalculateTest, HostileTextsInEveryTypedFieldGiveAMessageOrAResult) {
         EXPECT_EQ(form.cmbAMonth->text(), text);
       }
     }
+}
+
+// A birth date computed before 1583 is refused: the age in years is selected for
+// correction, the result shown before stays, and so does BadResultShown.
+TEST_F(CheckCalculateTest, ABirthDateBefore1583IsNotShown) {
+  struct Row {
+    const char* death;
+    const char* ageYears;
+    const char* ageDays;
+    const char* birth;  // empty: refused
+  };
+  const Row rows[] = {
+      {"1900", "1e3", "0", ""}, {"1900", "1e4", "0", ""},
+      {"1583", "110", "0", ""}, {"1583", "0", "1", "February 28, 1583"},
+      {"1583", "1", "0", ""},   {"1584", "1", "0", "March 1, 1583"},
+  };
+  const QString earlier = "December 1, 1900";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.death) + " less " + row.ageYears + " years " + row.ageDays);
+    choose(form.OptBirth);
+    fill({"", "", "", "0", "0", "0", "December", "1", "1900"});
+    calculate();  // a result first
+    EXPECT_EQ(form.TxTBirthDis->text(), earlier);
+    fill({"", "", "", "0", row.ageDays, row.ageYears, "March", "1", row.death});
+    calculate();
+    if (*row.birth) {
+      EXPECT_TRUE(platform.messages().isEmpty());
+      EXPECT_EQ(form.TxTBirthDis->text(), row.birth);
+      continue;
+    }
+    EXPECT_EQ(platform.messages().size(), 1);
+    if (platform.messages().isEmpty()) continue;
+    const Call& m = platform.messages()[0];
+    EXPECT_EQ(m.prompt,
+              "The birth date calculated from this age and death date falls before 1583.  "
+              "Remember, this application only calculates from 1583 or later.");
+    EXPECT_EQ(m.title, "Julian Year! (Birth)");
+    EXPECT_EQ(m.style, msg::Information | msg::OkOnly);
+    EXPECT_EQ(focused(), "txtAYear");
+    EXPECT_EQ(form.txtAYear->selectedText(), row.ageYears);
+    EXPECT_EQ(form.TxTBirthDis->text(), earlier);
+    EXPECT_EQ(program.state<BadVariables>().BadResultShown, 1);
+  }
+}
+
+// The checks added to the request (a typed age in months, a death before the
+// birth) come after every check of the fields, in each mode.
+TEST_F(CheckCalculateTest, AddedChecksComeAfterEveryFieldCheck) {
+  struct Row {
+    const char* name;
+    OptionButton* FormBAD::*option;
+    Entries entries;
+    const char* title;
+    const char* focus;
+  };
+  const Row rows[] = {
+      {"months 13, days empty",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "", "40", "March", "1", "1950"},
+       "Missing Age Field!",
+       "cmbADay"},
+      {"months 13, no death month",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "0", "40", "", "1", "1950"},
+       "Missing Death Month!",
+       "cmbDMonth"},
+      {"months 13, death year 1582",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "0", "40", "March", "1", "1582"},
+       "Julian Year! (Death)",
+       "txtDYear"},
+      {"months 13 otherwise complete",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "0", "40", "March", "1", "1950"},
+       "Invalid Age! (Months)",
+       "cmbAMonth"},
+      {"months x, years empty",
+       &FormBAD::OptDeath,
+       {"January", "31", "1900", "x", "0", "", "", "", ""},
+       "Missing Age Field!",
+       "txtAYear"},
+      {"months x otherwise complete",
+       &FormBAD::OptDeath,
+       {"January", "31", "1900", "x", "0", "40", "", "", ""},
+       "Invalid Age! (Months)",
+       "cmbAMonth"},
+      {"death before birth, death year 1582",
+       &FormBAD::OptAge,
+       {"January", "31", "1900", "", "", "", "March", "1", "1582"},
+       "Julian Year! (Death)",
+       "txtDYear"},
+      {"death before birth",
+       &FormBAD::OptAge,
+       {"January", "31", "1900", "", "", "", "March", "1", "1899"},
+       "Death Before Birth!",
+       "txtDYear"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    choose(form.*row.option);
+    fill(row.entries);
+    calculate();
+    EXPECT_EQ(platform.messages().size(), 1);
+    if (platform.messages().isEmpty()) continue;
+    EXPECT_EQ(platform.messages()[0].title, row.title);
+    EXPECT_EQ(focused(), row.focus);
+  }
+}
+
+// The "Cannot Calculate!" guard selects the age in years, whatever had the focus.
+TEST_F(CheckCalculateTest, ADeathDateBeyondTheCalculatorsNumbersSelectsTheAge) {
+  choose(form.OptDeath);
+  fill({"June", "15", "3e4", "0", "0", "9e3", "", "", ""});
+  calculate();
+  ASSERT_EQ(platform.messages().size(), 1);
+  EXPECT_EQ(platform.messages()[0].title, "Cannot Calculate!");
+  EXPECT_EQ(focused(), "txtAYear");
+  EXPECT_EQ(form.txtAYear->selectedText(), "9e3");
+  EXPECT_FALSE(vantel::shown(form.FrameDeathDis));
 }
 
 }  // namespace
