@@ -1,13 +1,20 @@
 #include "bad/FormBAD.h"
 
+#include <QActionGroup>
 #include <QScopedValueRollback>
 
+#include "bad/BadPrinting.h"
+#include "bad/BadVariables.h"
 #include "bad/CheckCalculate.h"
 #include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
+#include "census/FormCBYC.h"
+#include "dow/FormDOW.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
+#include "shell/FormBegin.h"
+#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -23,30 +30,41 @@ FormBAD::FormBAD(Program& program)
   using namespace menu;
   buildMenus<FormBAD>({
       bar(&FormBAD::mnuopen, "mnuopen", "&Open"),
-      item(&FormBAD::mnuStart, "mnuStart", "&Getting Started", nullptr, inert),
+      item(&FormBAD::mnuStart, "mnuStart", "&Getting Started", nullptr, &FormBAD::mnuStart_Click),
       line(&FormBAD::mnuline3, "mnuline3"),
       // This form's own item: checked, and choosing it does nothing.
       item(&FormBAD::mnuCBYC, "mnuCBYC", "&Age-Birth-Death Date Calculator", nullptr, inert,
            Checked),
-      item(&FormBAD::mnuCBYC2, "mnuCBYC2", "&Census Birth Year Calculator", nullptr, inert),
-      item(&FormBAD::mnuDOW, "mnuDOW", "&Day of the Week Calculator", nullptr, inert),
+      item(&FormBAD::mnuCBYC2, "mnuCBYC2", "&Census Birth Year Calculator", nullptr,
+           &FormBAD::mnuCBYC2_Click),
+      item(&FormBAD::mnuDOW, "mnuDOW", "&Day of the Week Calculator", nullptr,
+           &FormBAD::mnuDOW_Click),
       line(&FormBAD::mnuline1, "mnuline1"),
-      item(&FormBAD::mnuPrint, "mnuPrint", "&Print Results", nullptr, inert, Disabled),
+      item(&FormBAD::mnuPrint, "mnuPrint", "&Print Results", nullptr, &FormBAD::mnuPrint_Click,
+           Disabled),
       line(&FormBAD::mnuline2, "mnuline2"),
-      item(&FormBAD::mnuClose, "mnuClose", "&Close", nullptr, inert),
+      item(&FormBAD::mnuClose, "mnuClose", "&Close", nullptr, &FormBAD::closeForm),
       line(&FormBAD::mnuline, "mnuline"),
-      item(&FormBAD::mnuExit, "mnuExit", "E&xit", nullptr, inert),
+      item(&FormBAD::mnuExit, "mnuExit", "E&xit", nullptr, &FormBAD::closeForm),
       bar(&FormBAD::mnuEdit, "mnuEdit", "&Edit", Disabled),
-      item(&FormBAD::mnuReset, "mnuReset", "&Reset Form", nullptr, inert),
+      item(&FormBAD::mnuReset, "mnuReset", "&Reset Form", nullptr, &FormBAD::mnuReset_Click),
       bar(&FormBAD::mnuView, "mnuView", "&View"),  // disabled by Form_Load
-      bar(&FormBAD::mnuWindow, "mnuWindow", "&Window"),
+      windows(&FormBAD::mnuWindow, "mnuWindow", "&Window"),
       bar(&FormBAD::mnuHelp, "mnuHelp", "&Help"),
-      item(&FormBAD::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr, inert),
+      item(&FormBAD::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr,
+           &FormBAD::mnuAbout_Click),
   });
+  // This form's own item keeps its check mark when chosen: a checked item alone
+  // in an exclusive group is not cleared by a click.
+  (new QActionGroup(this))->addAction(mnuCBYC);
   wire();
 }
 
 void FormBAD::wire() {
+  onClick(OptBirth, [this] { OptBirth_Click(); });
+  onClick(OptAge, [this] { OptAge_Click(); });
+  onClick(OptDeath, [this] { OptDeath_Click(); });
+
   onGotFocus(cmbBMonth, [this] { cmbBMonth_GotFocus(); });
   onGotFocus(cmbDMonth, [this] { cmbDMonth_GotFocus(); });
   onGotFocus(cmbBDay, [this] { cmbBDay_GotFocus(); });
@@ -64,7 +82,9 @@ void FormBAD::wire() {
   onLostFocus(txtDYear, [this] { checkOnLeaving(&CheckValues::CheckDeathDate); });
 
   onClick(CmdCalculate, [this] { CmdCalculate_Click(); });
-  for (QAbstractButton* notYet : {cmdReset, CmdPrintForm, cmdExit}) markInert(notYet);
+  onClick(cmdReset, [this] { cmdReset_Click(); });
+  onClick(CmdPrintForm, [this] { CmdPrintForm_Click(); });
+  onClick(cmdExit, [this] { closeForm(); });
 }
 
 void FormBAD::load() {
@@ -73,6 +93,35 @@ void FormBAD::load() {
     f->hide();
   mnuView->menuAction()->setEnabled(false);
   cmdReset->setEnabled(false);
+}
+
+void FormBAD::OptBirth_Click() {
+  chooseMissing(OptBirth, FrameBirth, cmbBDay, cmbBMonth, txtBYear);
+}
+void FormBAD::OptAge_Click() { chooseMissing(OptAge, FrameAge, cmbADay, cmbAMonth, txtAYear); }
+void FormBAD::OptDeath_Click() {
+  chooseMissing(OptDeath, FrameDeath, cmbDDay, cmbDMonth, txtDYear);
+}
+
+void FormBAD::chooseMissing(QRadioButton* option, QGroupBox* missing, ComboBox* days,
+                            ComboBox* months, TextBox* year) {
+  if (!option->isChecked()) {
+    mnuEdit->menuAction()->setEnabled(false);
+    cmdReset->setEnabled(false);
+    return;
+  }
+  for (QGroupBox* entry : {FrameBirth, FrameAge, FrameDeath}) entry->setVisible(entry != missing);
+  days->clearList();
+  months->clearList();
+  year->setText(QString());
+  for (QGroupBox* result : {FrameBirthDis, FrameAgeDis, FrameDeathDis}) result->hide();
+  TextHowto->setText(QStringLiteral(
+      "Complete the missing information above and then select the Calculate Missing Data "
+      "button."));
+  program().state<BadVariables>().BadResultShown = 0;
+  mnuPrint->setEnabled(false);
+  mnuEdit->menuAction()->setEnabled(true);
+  cmdReset->setEnabled(true);
 }
 
 void FormBAD::cmbBMonth_GotFocus() { fillMonthList(cmbBMonth); }
@@ -102,5 +151,29 @@ void FormBAD::CmdCalculate_Click() {
   CheckValues::CheckBirthDate(program());
   CheckValues::CheckDeathDate(program());
 }
+
+void FormBAD::ReseT() {
+  for (QRadioButton* option : {OptBirth, OptAge, OptDeath}) setOptionValue(option, false);
+  for (QGroupBox* f : {FrameBirth, FrameAge, FrameDeath, FrameAgeDis, FrameDeathDis, FrameBirthDis})
+    f->hide();
+  cmbBDay->clearList();
+  cmbBMonth->clearList();
+  txtBYear->setText(QString());
+  mnuEdit->menuAction()->setEnabled(false);
+  cmdReset->setEnabled(false);
+  TextHowto->setText(QStringLiteral(
+      "To begin, choose from above the missing information you'd like to calculate."));
+  setForeColor(TextHowto, colors::windowText());
+}
+
+void FormBAD::cmdReset_Click() { ReseT(); }
+void FormBAD::mnuReset_Click() { ReseT(); }
+void FormBAD::CmdPrintForm_Click() { PrintBadResults(program(), kButtonSentences); }
+void FormBAD::mnuPrint_Click() { PrintBadResults(program(), kMenuSentences); }
+void FormBAD::closeForm() { program().close(*this); }
+void FormBAD::mnuStart_Click() { program().open<FormBegin>(true); }
+void FormBAD::mnuCBYC2_Click() { program().open<FormCBYC>(true); }
+void FormBAD::mnuDOW_Click() { program().open<FormDOW>(true); }
+void FormBAD::mnuAbout_Click() { program().open<frmAbout>(); }
 
 }  // namespace vantel

@@ -3,8 +3,9 @@
 // age at death and death date is missing, fills in the other two and has the
 // third computed. Its controls are declared in FormBAD.ui, its menus in the
 // table of FormBAD.cpp, where all its handlers are wired; the computation
-// (SetValues, BADcalC), the checks (CheckValues) and the printing are
-// procedures of their own that read and write these controls.
+// (SetValues, BADcalC), the checks (CheckValues) and the printing
+// (BadPrinting) are procedures of their own that read and write these
+// controls.
 
 #include <QAction>
 #include <QMenu>
@@ -23,6 +24,12 @@ class FormBAD : public Form, public Ui::FormBAD {
   // Form_Load: no option selected, every date and result frame hidden, the View
   // menu and the reset button disabled.
   void load() override;
+
+  // Back to choosing the missing value: no option selected, every date and
+  // result frame hidden, the birth fields emptied, the starting sentence in
+  // the window-text colour. The age and death fields, the results,
+  // BadResultShown and mnuPrint stay as they are.
+  void ReseT();
 
   // Menus and their items, made from the menu table.
   QMenu* mnuopen = nullptr;
@@ -47,6 +54,15 @@ class FormBAD : public Form, public Ui::FormBAD {
  private:
   void wire();
 
+  // Click of an option button: the frames of the two known values shown, the
+  // missing value's frame hidden and emptied (days, months, then year), every
+  // result hidden, no result to print, the form resettable.
+  void OptBirth_Click();
+  void OptAge_Click();
+  void OptDeath_Click();
+  void chooseMissing(QRadioButton* option, QGroupBox* missing, ComboBox* days, ComboBox* months,
+                     TextBox* year);
+
   // GotFocus of the list boxes: each list is emptied and rebuilt on every
   // entry, so a choice made before is lost.
   void cmbBMonth_GotFocus();
@@ -64,6 +80,17 @@ class FormBAD : public Form, public Ui::FormBAD {
   // 29-February checks, each whatever the one before found. So a 29 February
   // of a common year gets its message after the result is shown.
   void CmdCalculate_Click();
+
+  void cmdReset_Click();
+  void mnuReset_Click();
+  void CmdPrintForm_Click();
+  void mnuPrint_Click();
+  // cmdExit, mnuClose and mnuExit close this form only.
+  void closeForm();
+  void mnuStart_Click();
+  void mnuCBYC2_Click();
+  void mnuDOW_Click();
+  void mnuAbout_Click();
 
   bool calculating_ = false;
 };

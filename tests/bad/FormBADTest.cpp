@@ -1,11 +1,13 @@
 // The Birth-Age-Death form as it stands after loading: every control by name,
-// kind, caption, tooltip and maximum length; which frames show; the menus.
+// kind, caption, tooltip and maximum length; which frames show; the menus;
+// every command wired.
 
 #include <QAbstractButton>
 #include <QMenu>
 
 #include "bad/FormBAD.h"
 #include "forms/Colors.h"
+#include "forms/Form.h"
 #include "support/ProgramFixture.h"
 
 namespace vantel::test {
@@ -232,6 +234,20 @@ TEST_F(FormBADLoad, TabOrderRunsFromTheOptionsThroughTheFieldsToTheCommands) {
     w = w->nextInFocusChain();
   } while (w != form.OptBirth);
   EXPECT_EQ(met, listed);
+}
+
+TEST_F(FormBADLoad, EveryCommandIsWiredAndOnlyTheFormsOwnItemDoesNothing) {
+  auto& form = program.form<FormBAD>();
+  for (auto* button : form.findChildren<QAbstractButton*>())
+    EXPECT_TRUE(Form::isWired(button)) << button->objectName().toStdString();
+  for (QMenu* menu : form.menus())
+    for (QAction* item : menu->actions()) {
+      if (item->isSeparator()) continue;
+      const bool own = item == form.mnuCBYC;
+      EXPECT_EQ(Form::isWired(item), !own) << item->objectName().toStdString();
+      EXPECT_EQ(Form::isInert(item), own) << item->objectName().toStdString();
+    }
+  EXPECT_TRUE(Form::isWired(form.mnuWindow));  // lists the child windows
 }
 
 }  // namespace
