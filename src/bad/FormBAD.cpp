@@ -1,6 +1,5 @@
 #include "bad/FormBAD.h"
 
-#include <QActionGroup>
 #include <QScopedValueRollback>
 
 #include "bad/BadPrinting.h"
@@ -54,9 +53,8 @@ FormBAD::FormBAD(Program& program)
       item(&FormBAD::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr,
            &FormBAD::mnuAbout_Click),
   });
-  // This form's own item keeps its check mark when chosen: a checked item alone
-  // in an exclusive group is not cleared by a click.
-  (new QActionGroup(this))->addAction(mnuCBYC);
+  // This form's own item keeps its check mark when chosen (Qt would clear it).
+  connect(mnuCBYC, &QAction::toggled, mnuCBYC, [item = mnuCBYC] { item->setChecked(true); });
   wire();
 }
 
