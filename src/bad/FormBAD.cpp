@@ -1,5 +1,6 @@
 #include "bad/FormBAD.h"
 
+#include <QLineEdit>
 #include <QScopedValueRollback>
 
 #include "bad/BadPrinting.h"
@@ -22,8 +23,15 @@ FormBAD::FormBAD(Program& program)
            QStringLiteral("Birth - Age - Death Date Calculator")) {
   setupUi(this);
   adoptControls();
+  useFormBackground();
   setForeColor(TextHowto, colors::tooltipText());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
+  QIcon icon;
+  for (int side : {16, 32})
+    icon.addPixmap(artwork::picture(QStringLiteral("bad.svg"), {side, side}));
+  setWindowIcon(icon);
+  // The typing field of the age in months is read out under the box's name.
+  cmbAMonth->lineEdit()->setAccessibleName(cmbAMonth->accessibleName());
   setDefaultButton(CmdCalculate);
 
   using namespace menu;

@@ -1,8 +1,9 @@
 // The Birth-Age-Death form as it stands after loading: every control by name,
-// kind, caption, tooltip and maximum length; which frames show; the menus;
-// every command wired.
+// kind, caption, tooltip and maximum length; which frames show; the menus; the
+// names screen readers announce; every command wired.
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "bad/FormBAD.h"
@@ -236,6 +237,40 @@ TEST_F(FormBADLoad, TabOrderRunsFromTheOptionsThroughTheFieldsToTheCommands) {
   EXPECT_EQ(met, listed);
 }
 
+TEST_F(FormBADLoad, FieldsAndResultsAreNamedForScreenReaders) {
+  auto& form = program.form<FormBAD>();
+  const std::pair<const char*, const char*> names[] = {
+      {"cmbBMonth", "Birth Date: month"},
+      {"cmbBDay", "Birth Date: day"},
+      {"txtBYear", "Birth Date: year"},
+      {"cmbAMonth", "Age at Death: months"},
+      {"cmbADay", "Age at Death: days"},
+      {"txtAYear", "Age at Death: years"},
+      {"cmbDMonth", "Death Date: month"},
+      {"cmbDDay", "Death Date: day"},
+      {"txtDYear", "Death Date: year"},
+      {"TxTBirthDis", "Missing Birth Date"},
+      {"TxTAgeDis", "Missing Age at Death"},
+      {"TxTDeathDis", "Missing Death Date"},
+      {"ImageTamsford", "Tamsford Genealogy Calculator logo"},
+  };
+  for (const auto& [name, spoken] : names) {
+    SCOPED_TRACE(name);
+    auto* w = form.findChild<QWidget*>(QLatin1String(name));
+    EXPECT_EQ(w ? w->accessibleName() : QString(), QString::fromUtf8(spoken));
+  }
+  EXPECT_EQ(form.cmbAMonth->lineEdit()->accessibleName(), "Age at Death: months");
+  // Every control the user can reach has a name of its own or a caption.
+  for (auto* w : form.findChildren<QWidget*>()) {
+    if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_") ||
+        w->objectName().isEmpty())
+      continue;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    EXPECT_FALSE(w->accessibleName().isEmpty() && !(button && !button->text().isEmpty()))
+        << w->objectName().toStdString();
+  }
+}
+
 TEST_F(FormBADLoad, EveryCommandIsWiredAndOnlyTheFormsOwnItemDoesNothing) {
   auto& form = program.form<FormBAD>();
   for (auto* button : form.findChildren<QAbstractButton*>())
@@ -248,6 +283,19 @@ TEST_F(FormBADLoad, EveryCommandIsWiredAndOnlyTheFormsOwnItemDoesNothing) {
       EXPECT_EQ(Form::isInert(item), own) << item->objectName().toStdString();
     }
   EXPECT_TRUE(Form::isWired(form.mnuWindow));  // lists the child windows
+}
+
+TEST_F(FormBADLoad, FormAndFramesHaveTheSystemBackgroundAndTheLinesTheirBlue) {
+  auto& form = program.form<FormBAD>();
+  QList<QWidget*> filled = {&form};
+  for (auto* frame : form.findChildren<QGroupBox*>()) filled << frame;
+  for (QWidget* w : filled) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    EXPECT_EQ(w->backgroundRole(), QPalette::Button);
+    EXPECT_TRUE(w->autoFillBackground());
+  }
+  for (auto* line : {form.Line1, form.Line2})
+    EXPECT_EQ(line->palette().color(line->backgroundRole()), colors::navy());
 }
 
 }  // namespace
