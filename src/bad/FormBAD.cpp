@@ -50,9 +50,9 @@ FormBAD::FormBAD(Program& program)
       item(&FormBAD::mnuPrint, "mnuPrint", "&Print Results", nullptr, &FormBAD::mnuPrint_Click,
            Disabled),
       line(&FormBAD::mnuline2, "mnuline2"),
-      item(&FormBAD::mnuClose, "mnuClose", "&Close", nullptr, &FormBAD::closeForm),
+      item(&FormBAD::mnuClose, "mnuClose", "&Close", nullptr, &FormBAD::mnuClose_Click),
       line(&FormBAD::mnuline, "mnuline"),
-      item(&FormBAD::mnuExit, "mnuExit", "E&xit", nullptr, &FormBAD::closeForm),
+      item(&FormBAD::mnuExit, "mnuExit", "E&xit", nullptr, &FormBAD::mnuExit_Click),
       bar(&FormBAD::mnuEdit, "mnuEdit", "&Edit", Disabled),
       item(&FormBAD::mnuReset, "mnuReset", "&Reset Form", nullptr, &FormBAD::mnuReset_Click),
       bar(&FormBAD::mnuView, "mnuView", "&View"),  // disabled by Form_Load
@@ -90,7 +90,7 @@ void FormBAD::wire() {
   onClick(CmdCalculate, [this] { CmdCalculate_Click(); });
   onClick(cmdReset, [this] { cmdReset_Click(); });
   onClick(CmdPrintForm, [this] { CmdPrintForm_Click(); });
-  onClick(cmdExit, [this] { closeForm(); });
+  onClick(cmdExit, [this] { cmdExit_Click(); });
 }
 
 void FormBAD::load() {
@@ -176,7 +176,10 @@ void FormBAD::cmdReset_Click() { ReseT(); }
 void FormBAD::mnuReset_Click() { ReseT(); }
 void FormBAD::CmdPrintForm_Click() { PrintBadResults(program(), kButtonSentences); }
 void FormBAD::mnuPrint_Click() { PrintBadResults(program(), kMenuSentences); }
-void FormBAD::closeForm() { program().close(*this); }
+// Each closes this form only; the program and its other windows go on.
+void FormBAD::cmdExit_Click() { program().close(*this); }
+void FormBAD::mnuClose_Click() { program().close(*this); }
+void FormBAD::mnuExit_Click() { program().close(*this); }
 void FormBAD::mnuStart_Click() { program().open<FormBegin>(true); }
 void FormBAD::mnuCBYC2_Click() { program().open<FormCBYC>(true); }
 void FormBAD::mnuDOW_Click() { program().open<FormDOW>(true); }

@@ -85,8 +85,10 @@ class FormBAD : public Form, public Ui::FormBAD {
   void mnuReset_Click();
   void CmdPrintForm_Click();
   void mnuPrint_Click();
-  // cmdExit, mnuClose and mnuExit close this form only.
-  void closeForm();
+  // "E&xit Form", Close and Exit close this form only.
+  void cmdExit_Click();
+  void mnuClose_Click();
+  void mnuExit_Click();
   void mnuStart_Click();
   void mnuCBYC2_Click();
   void mnuDOW_Click();
