@@ -61,8 +61,6 @@ FormBAD::FormBAD(Program& program)
       item(&FormBAD::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr,
            &FormBAD::mnuAbout_Click),
   });
-  // This form's own item keeps its check mark when chosen (Qt would clear it).
-  connect(mnuCBYC, &QAction::toggled, mnuCBYC, [item = mnuCBYC] { item->setChecked(true); });
   wire();
 }
 

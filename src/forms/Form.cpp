@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -148,11 +147,11 @@ QAction* Form::makeItem(QMenu* menu, const menu::Kind kind, const char* name, co
   QAction* item = addItem(menu, name, QString::fromUtf8(caption));
   if (shortcut) item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
   if (state & menu::Checked) {
-    // The check mark stays when the item is chosen: the lone checked item of an
-    // exclusive group cannot be cleared by the user.
+    // The check mark stays when the item is chosen. (An exclusive group would
+    // keep it too, but styles then draw a radio dot instead of a check mark.)
     item->setCheckable(true);
     item->setChecked(true);
-    (new QActionGroup(item))->addAction(item);
+    connect(item, &QAction::triggered, item, [item] { item->setChecked(true); });
   }
   item->setEnabled(!(state & menu::Disabled));
   item->setVisible(!(state & menu::Hidden));
