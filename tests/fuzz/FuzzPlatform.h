@@ -24,6 +24,9 @@ class FuzzPlatform : public Platform {
   // Findings since the last call, and clears them.
   QStringList takeFindings();
 
+  // What the boxes and prints of the steps showed, with the answers given;
+  // the replay prints it.
+  QStringList trace;
   int messageCount = 0;
   int inputCount = 0;
   int printCount = 0;

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
@@ -111,6 +112,13 @@ QList<QAction*> itemsOf(QMenu* menu) {
 }
 
 void click(QWidget* w, QPoint at = {}) {
+  // The headless platform has no window manager: do what one does when a
+  // window that is not the active one is clicked, and activate it.
+  QWidget* top = w->window();
+  if (!top->isActiveWindow() && !(top->windowType() == Qt::Popup)) {
+    top->activateWindow();
+    QCoreApplication::processEvents();
+  }
   QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at.isNull() ? w->rect().center() : at);
 }
 
@@ -232,6 +240,21 @@ void activateChild(QMdiSubWindow* sub) {
   if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
 }
 
+// A user brings a window to the front before clicking a control that another
+// window covers.
+QWidget* reachable(QWidget* w, QPoint at) {
+  if (!w || w->visibleRegion().contains(at)) return w;
+  QWidget* sub = w;
+  while (sub && !qobject_cast<QMdiSubWindow*>(sub)) sub = sub->parentWidget();
+  if (sub) {
+    QPointer<QWidget> target = w;
+    activateChild(static_cast<QMdiSubWindow*>(sub));
+    Session::settle();
+    return target;
+  }
+  return w;
+}
+
 }  // namespace
 
 QStringList shownForms(Program& program) {
@@ -245,12 +268,13 @@ QStringList shownForms(Program& program) {
 void perform(Program& program, const Action& a) {
   switch (a.kind) {
     case Action::Click:
-      if (QWidget* w = resolve(program, a.target)) click(w, clickPoint(w));
+      if (QWidget* w = resolve(program, a.target); w && (w = reachable(w, clickPoint(w))))
+        click(w, clickPoint(w));
       break;
     case Action::Type:
     case Action::Retype:
     case Action::Paste:
-      if (QWidget* w = resolve(program, a.target)) {
+      if (QWidget* w = resolve(program, a.target); w && (w = reachable(w, clickPoint(w)))) {
         click(w, clickPoint(w));
         if (a.kind == Action::Retype) press(QKeyCombination(Qt::ControlModifier, Qt::Key_A), {});
         if (a.kind != Action::Paste) {
@@ -263,13 +287,14 @@ void perform(Program& program, const Action& a) {
       break;
     case Action::Key: pressSequence(a.arg); break;
     case Action::Pick:
-      if (auto* box = qobject_cast<QComboBox*>(resolve(program, a.target)))
+      if (auto* box = qobject_cast<QComboBox*>(resolve(program, a.target));
+          box && reachable(box, clickPoint(box)))
         performPick(box, a.arg.toInt());
       break;
     case Action::Menu: performMenu(a.arg); break;
     case Action::Tab:
       if (auto* tabs = qobject_cast<QTabWidget*>(resolve(program, a.target));
-          tabs && a.arg.toInt() < tabs->count())
+          tabs && a.arg.toInt() < tabs->count() && reachable(tabs, tabs->rect().topLeft()))
         click(tabs->tabBar(), tabs->tabBar()->tabRect(a.arg.toInt()).center());
       break;
     case Action::Activate:
@@ -355,8 +380,9 @@ Action randomAction(Program& program, std::mt19937_64& rng) {
       a.kind = Action::Pick;
       a.target = pathOf(box);
       // A list is often rebuilt when its box gets the focus; until then its
-      // length is a guess.
-      a.arg = QString::number(below(rng, box->count() > 0 ? box->count() : 32));
+      // length is a guess, mostly a short one.
+      const int guess = below(rng, 10) < 7 ? 12 : 32;
+      a.arg = QString::number(below(rng, box->count() > 0 ? box->count() : guess));
     } else if (roll < 78) {
       a.kind = Action::Key;
       a.arg = kKeys[below(rng, kKeys.size())];
@@ -401,6 +427,31 @@ Action randomAction(Program& program, std::mt19937_64& rng) {
     }
     return a;
   }
+}
+
+Actions fillingSteps(Program& program, std::mt19937_64& rng) {
+  QList<Form*> forms;
+  for (Form* f : program.forms())
+    if (f->isVisible() && !controlsOf(f).isEmpty()) forms << f;
+  if (forms.isEmpty()) return {};
+  Form* form = oneOf(rng, forms);
+  const QList<QWidget*> controls = controlsOf(form);
+  Actions steps;
+  auto step = [&](Action::Kind kind, QWidget* w, const QString& arg) {
+    steps.append({kind, w ? pathOf(w) : QString(), arg, rng()});
+  };
+  for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain()) {
+    if (!controls.contains(w) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (auto* box = qobject_cast<QComboBox*>(w); box && below(rng, 4) != 0)
+      step(Action::Pick, w, QString::number(below(rng, box->count() > 0 ? box->count() : 12)));
+    else if (isField(w))
+      step(Action::Retype, w, hostileText(rng, false));
+    else if (auto* option = qobject_cast<QAbstractButton*>(w);
+             option && option->isCheckable() && below(rng, 3) == 0)
+      step(Action::Click, w, {});
+  }
+  step(Action::Key, nullptr, QStringLiteral("Return"));
+  return steps;
 }
 
 OpeningPaths learnOpeningPaths() {

@@ -33,6 +33,13 @@ class Session;
 // A random step for the program as it stands now.
 Action randomAction(Program& program, std::mt19937_64& rng);
 
+// Steps that fill one shown form as a user does, field after field in its tab
+// order (an item picked from each list, a plausible or hostile text typed into
+// each field), then press Enter for its default button. Random single steps
+// rarely line up into a complete request; these do, so that results are
+// reached and checked.
+Actions fillingSteps(Program& program, std::mt19937_64& rng);
+
 // Plays the step's events.
 void perform(Program& program, const Action& action);
 

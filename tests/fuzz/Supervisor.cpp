@@ -179,7 +179,7 @@ Outcome replay(const Actions& steps, const QString& dir) {
       spawn({QStringLiteral("--replay"), file, QStringLiteral("--quiet")},
             dir + QStringLiteral("/candidate.out"), dir + QStringLiteral("/candidate.err"));
   if (pid < 0) return {};
-  return waitOutcome(pid, 120000, dir + QStringLiteral("/candidate.out"),
+  return waitOutcome(pid, kHangMs, dir + QStringLiteral("/candidate.out"),
                      dir + QStringLiteral("/candidate.err"));
 }
 
@@ -342,13 +342,31 @@ int runSupervisor(const SupervisorOptions& o) {
       return signature(replay(candidate, work)) == signature(f.outcome);
     };
     const bool reproduced = sameFailure(f.steps);
-    const Actions shortest = reproduced ? shrink(f.steps, sameFailure, o.shrinkTries) : f.steps;
+    // Every replay of a hang waits out the time limit: fewer tries for those.
+    const int tries = f.outcome.kind == QLatin1String("hang") ? 40 : o.shrinkTries;
+    const Actions shortest = reproduced ? shrink(f.steps, sameFailure, tries) : f.steps;
     report(f, shortest, reproduced, file);
   }
   printf("\nfuzz: %lld passed, %lld failed\n", static_cast<long long>(totals.runs - failed.size()),
          static_cast<long long>(failed.size()));
   fflush(stdout);
   return failed.isEmpty() ? 0 : 1;
+}
+
+int runShrink(const QString& file, int tries) {
+  const QString work = QFileInfo(file).absolutePath() + QStringLiteral("/.shrink-work");
+  QDir().mkpath(work);
+  FailedRun f{0, fromText(readFile(file)), replay(fromText(readFile(file)), work), {}};
+  if (!f.outcome.failed) {
+    printf("%s plays without a finding\n", qPrintable(file));
+    return 0;
+  }
+  auto sameFailure = [&](const Actions& candidate) {
+    return signature(replay(candidate, work)) == signature(f.outcome);
+  };
+  report(f, shrink(f.steps, sameFailure, tries), true, file + QStringLiteral(".min"));
+  QDir(work).removeRecursively();
+  return 1;
 }
 
 }  // namespace vantel::fuzz

@@ -29,4 +29,8 @@ struct SupervisorOptions {
 // of the fuzzer itself.
 int runSupervisor(const SupervisorOptions& options);
 
+// Shrinks the failing steps of a replay file (one saved by hand, say) into
+// FILE.min; returns 1 when it failed and was shrunk, 0 when it does not fail.
+int runShrink(const QString& file, int tries);
+
 }  // namespace vantel::fuzz

@@ -1,9 +1,11 @@
 #include "fuzz/Worker.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -105,6 +107,7 @@ int runWorker(const WorkerOptions& o) {
       log.line(QStringLiteral("step\t") + toLine(a));
       ++steps;
       const QList<Finding> findings = session.play(a);
+      session.platform().trace.clear();
       if (findings.isEmpty()) return;
       log.line(QStringLiteral("fail\t") + describe(findings.front()));
       fprintf(stderr, "seed %llu: %s\n", static_cast<unsigned long long>(seed),
@@ -123,7 +126,10 @@ int runWorker(const WorkerOptions& o) {
     openAll();
     for (int i = 0; i < o.steps; ++i) {
       const QStringList before = shownForms(session.program());
-      play(randomAction(session.program(), rng));
+      if (std::uniform_int_distribution<int>(0, 9)(rng) == 0)
+        for (const Action& a : fillingSteps(session.program(), rng)) play(a);
+      else
+        play(randomAction(session.program(), rng));
       const QStringList after = shownForms(session.program());
       const bool closed = std::any_of(before.begin(), before.end(),
                                       [&](const QString& f) { return !after.contains(f); });
@@ -151,7 +157,7 @@ int runWorker(const WorkerOptions& o) {
   _exit(0);  // the runs' own leaks were checked after each run
 }
 
-int runReplay(const QString& file, bool quiet) {
+int runReplay(const QString& file, bool quiet, const QString& pictures) {
   catchQtWarnings();
   const Actions steps = fromText(readFile(file));
   Session session;
@@ -160,6 +166,18 @@ int runReplay(const QString& file, bool quiet) {
     ++n;
     if (!quiet) printf("%3d  %s\n", n, qPrintable(toLine(a)));
     const QList<Finding> findings = session.play(a);
+    for (const QString& t : session.platform().trace)
+      if (!quiet) printf("       %s\n", qPrintable(t));
+    session.platform().trace.clear();
+    if (!pictures.isEmpty()) {
+      QDir().mkpath(pictures);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty())
+          w->grab().save(QStringLiteral("%1/step-%2-%3.png")
+                             .arg(pictures)
+                             .arg(n, 3, 10, QLatin1Char('0'))
+                             .arg(w->objectName()));
+    }
     if (!findings.isEmpty()) {
       printf("fail\t%s\nat step %d of %lld\n", qPrintable(describe(findings.front())), n,
              static_cast<long long>(steps.size()));

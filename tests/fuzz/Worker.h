@@ -26,8 +26,9 @@ struct WorkerOptions {
 
 int runWorker(const WorkerOptions& options);
 // Plays the replay file in a fresh program; prints what fails and returns
-// kFindingExit, or 0 when it plays clean.
-int runReplay(const QString& file, bool quiet);
+// kFindingExit, or 0 when it plays clean. With a folder for pictures, saves
+// each shown window after each step there, to look at what the run did.
+int runReplay(const QString& file, bool quiet, const QString& pictures = {});
 // Learns the opening paths and writes them to the file.
 int runLearn(const QString& file);
 

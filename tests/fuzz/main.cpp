@@ -3,8 +3,11 @@
 //   vantel_fuzz [--runs N] [--seed S] [--jobs J] [--steps K] [--minutes M] [--out DIR]
 //       N runs (seeds S, S+1, ...) of K random steps each on J worker processes;
 //       failing runs are shrunk and saved in DIR as replay files.
-//   vantel_fuzz --replay FILE [--quiet]
-//       plays a replay file in a fresh program and says whether it fails.
+//   vantel_fuzz --replay FILE [--quiet] [--pictures DIR]
+//       plays a replay file in a fresh program and says whether it fails;
+//       saves a picture of each window after each step in DIR.
+//   vantel_fuzz --shrink FILE [--tries T]
+//       shrinks a failing replay file into FILE.min.
 //
 // The worker modes (--worker, --learn) are started by the fuzzer itself.
 
@@ -21,7 +24,8 @@ namespace {
 int usage() {
   fprintf(stderr,
           "usage: vantel_fuzz [--runs N] [--seed S] [--jobs J] [--steps K] [--minutes M] "
-          "[--out DIR]\n       vantel_fuzz --replay FILE [--quiet]\n");
+          "[--out DIR]\n       vantel_fuzz --replay FILE [--quiet] [--pictures DIR]\n"
+          "       vantel_fuzz --shrink FILE [--tries T]\n");
   return 2;
 }
 
@@ -42,7 +46,7 @@ int main(int argc, char* argv[]) {
     useLargeOffscreenScreen();
     QApplication app(argc, argv);
     if (!replayFile.isEmpty())
-      return runReplay(replayFile, args.contains(QLatin1String("--quiet")));
+      return runReplay(replayFile, args.contains(QLatin1String("--quiet")), value("--pictures"));
     if (!learnFile.isEmpty()) return runLearn(learnFile);
     WorkerOptions o;
     o.firstSeed = value("--from", "1").toULongLong();
@@ -52,6 +56,9 @@ int main(int argc, char* argv[]) {
     o.plan = value("--plan");
     return runWorker(o);
   }
+
+  if (const QString file = value("--shrink"); !file.isEmpty())
+    return runShrink(file, value("--tries", "300").toInt());
 
   SupervisorOptions o;
   bool ok = true, all = true;
