@@ -54,8 +54,20 @@ bool isRealDate(long long y, int m, long long d) {
       .ok();
 }
 
+// The form's own control of that name; a form shown inside another (a child
+// window inside the main window) keeps its controls to itself.
+template <class W>
+W* own(QObject* form, const QString& name) {
+  for (W* w : form->findChildren<W*>(name)) {
+    QObject* owner = w->parent();
+    while (owner && !qobject_cast<Form*>(owner)) owner = owner->parent();
+    if (owner == form) return w;
+  }
+  return nullptr;
+}
+
 QWidget* shownChild(QObject* form, const char* name) {
-  auto* w = form->findChild<QWidget*>(QLatin1String(name));
+  auto* w = own<QWidget>(form, QLatin1String(name));
   auto* f = qobject_cast<QWidget*>(form);
   return w && f && w->isVisibleTo(f) ? w : nullptr;
 }
@@ -118,14 +130,14 @@ void Oracles::watch(Program& program) {
   for (Form* form : program.forms()) {
     if (form->property("fuzzWatched").toBool()) continue;
     form->setProperty("fuzzWatched", true);
-    if (auto* day = form->findChild<QLineEdit*>(QStringLiteral("TxtDay"))) {
+    if (auto* day = own<QLineEdit>(form, QStringLiteral("TxtDay"))) {
       connect(day, &QLineEdit::textChanged, this, [this, form, day] {
         // A user typing into an editable box is no result.
         if (!day->isReadOnly() && QApplication::focusWidget() == day) return;
         weekdayWritten(form);
       });
     }
-    if (auto* list = form->findChild<MultiLineText*>(QStringLiteral("TextDisplay"))) {
+    if (auto* list = own<MultiLineText>(form, QStringLiteral("TextDisplay"))) {
       connect(list, &QPlainTextEdit::textChanged, this,
               [this, &program, form] { censusListWritten(program, form); });
     }
@@ -133,11 +145,11 @@ void Oracles::watch(Program& program) {
 }
 
 void Oracles::weekdayWritten(QObject* form) {
-  const QString shown = form->findChild<QLineEdit*>(QStringLiteral("TxtDay"))->text();
+  const QString shown = own<QLineEdit>(form, QStringLiteral("TxtDay"))->text();
   if (shown.isEmpty()) return;
-  auto* month = form->findChild<QComboBox*>(QStringLiteral("CmbMth"));
-  auto* day = form->findChild<QComboBox*>(QStringLiteral("CmbDay"));
-  auto* year = form->findChild<QLineEdit*>(QStringLiteral("txtYear"));
+  auto* month = own<QComboBox>(form, QStringLiteral("CmbMth"));
+  auto* day = own<QComboBox>(form, QStringLiteral("CmbDay"));
+  auto* year = own<QLineEdit>(form, QStringLiteral("txtYear"));
   if (!month || !day || !year) {
     findings_ << QStringLiteral("FormDOW shows a weekday but has no CmbMth, CmbDay or txtYear");
     return;
@@ -149,7 +161,7 @@ void Oracles::weekdayWritten(QObject* form) {
 }
 
 void Oracles::censusListWritten(Program& program, QObject* form) {
-  const QString shown = form->findChild<MultiLineText*>(QStringLiteral("TextDisplay"))->text();
+  const QString shown = own<MultiLineText>(form, QStringLiteral("TextDisplay"))->text();
   static const QRegularExpression yearList(QStringLiteral("^([0-9]{4} )+$"));
   if (!yearList.match(shown).hasMatch()) return;
   ++counts_.censusLists;
@@ -159,9 +171,16 @@ void Oracles::censusListWritten(Program& program, QObject* form) {
   std::array<bool, census::kCensusCount> ticked{};
   for (std::size_t c = 0; c < census::kCensusCount; ++c) {
     const QString name = QStringLiteral("Chk%1").arg(census::kCensusYears[c]);
-    auto* box = form->findChild<QCheckBox*>(name);
+    auto* box = own<QCheckBox>(form, name);
     if (!box) return void(findings_ << QStringLiteral("FormCBYC has no check box ") + name);
     ticked[c] = checkValue(box) == 1;
+  }
+  std::array<bool, census::kAgeRangeCount> selected{};
+  for (std::size_t k = 0; k < census::kAgeRangeCount; ++k) {
+    const census::AgeRange& r = census::CensusAgeRanges[k];
+    auto* option = own<QRadioButton>(form, QLatin1String(r.option));
+    if (!option) return void(findings_ << QStringLiteral("FormCBYC has no option ") + r.option);
+    selected[k] = option->isChecked();
   }
   QString expected;
   for (int y = census::kFirstCandidateYear; y <= census::kLastCandidateYear; ++y) {
@@ -169,11 +188,10 @@ void Oracles::censusListWritten(Program& program, QObject* form) {
     for (std::size_t c = 0; c < census::kCensusCount && all; ++c) {
       if (!ticked[c]) continue;
       bool admitted = false;
-      for (const census::AgeRange& r : census::CensusAgeRanges) {
-        if (r.census != census::kCensusYears[c]) continue;
-        auto* option = form->findChild<QRadioButton*>(QLatin1String(r.option));
-        if (!option) return void(findings_ << QStringLiteral("FormCBYC has no option ") + r.option);
-        admitted = admitted || (option->isChecked() && r.earliest <= y && y <= r.latest);
+      for (std::size_t k = 0; k < census::kAgeRangeCount; ++k) {
+        const census::AgeRange& r = census::CensusAgeRanges[k];
+        admitted = admitted || (r.census == census::kCensusYears[c] && selected[k] &&
+                                r.earliest <= y && y <= r.latest);
       }
       all = admitted;
     }
