@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include "forms/Controls.h"
 #include "shell/FormBegin.h"
@@ -69,6 +70,24 @@ class ShellTest : public ProgramTest {
   static void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+  }
+  // The lines of a text box that are cut off: wider or lower than the box
+  // shows them (a trailing blank may run past the edge, an empty line below
+  // the bottom, unseen).
+  static QStringList cutOffLines(const MultiLineText* box) {
+    QStringList cut;
+    const QRect view = box->viewport()->rect();
+    for (QTextBlock line = box->document()->begin(); line.isValid(); line = line.next()) {
+      QTextCursor end(line);
+      end.movePosition(QTextCursor::EndOfBlock);
+      while (end.position() > line.position() &&
+             box->document()->characterAt(end.position() - 1) == ' ')
+        end.movePosition(QTextCursor::PreviousCharacter);
+      const QRect at = box->cursorRect(end);
+      if (!line.text().isEmpty() && (at.left() > view.right() || at.bottom() > view.bottom()))
+        cut << line.text();
+    }
+    return cut;
   }
   // Opens the menu as a click on it would, so its list is rebuilt.
   static QStringList openMenu(QMenu* menu) {
