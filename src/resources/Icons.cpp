@@ -42,6 +42,14 @@ class PictureEngine : public QIconEngine {
 
 }  // namespace
 
-QIcon icon(const QString& file) { return QIcon(new PictureEngine(file)); }
+QIcon icon(const QString& file) {
+  // One icon for each picture, shared by every button that shows it, so it is
+  // drawn once at each size. Kept to the end of the process, never destroyed
+  // after the application.
+  static auto* icons = new QHash<QString, QIcon>;
+  auto found = icons->find(file);
+  if (found == icons->end()) found = icons->insert(file, QIcon(new PictureEngine(file)));
+  return *found;
+}
 
 }  // namespace vantel::artwork

@@ -8,7 +8,8 @@
 
 namespace vantel::artwork {
 
-// The picture of the resources by its file name ("info.svg") as an icon.
+// The picture of the resources by its file name ("info.svg") as an icon; every
+// icon of one picture shares its drawings.
 QIcon icon(const QString& file);
 
 }  // namespace vantel::artwork
