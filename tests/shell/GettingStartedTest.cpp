@@ -99,7 +99,7 @@ TEST_F(ShellTest, GettingStartedExplanationsAreTheExactTextsShownWhole) {
   openMain();
   FormBegin* page = program.existing<FormBegin>();
   struct Case {
-    MultiLineText* box;
+    InfoText* box;
     QWidget* info;
     QString text;
   };
