@@ -118,6 +118,8 @@ struct PathCase {
   QString started;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
+
 class ViewerOnPath : public SystemInfoTest, public ::testing::WithParamInterface<PathCase> {};
 
 TEST_P(ViewerOnPath, StartsTheBestViewerFoundOrSaysThereIsNone) {
@@ -147,6 +149,8 @@ struct RegistryCase {
   bool folderNamed;
   QString started;
 };
+
+void PrintTo(const RegistryCase& c, std::ostream* os) { *os << c.name; }
 
 class ViewerInRegistry : public SystemInfoTest,
                          public ::testing::WithParamInterface<RegistryCase> {};

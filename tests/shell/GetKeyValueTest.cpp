@@ -26,6 +26,8 @@ struct Case {
   QString keyVal;  // KeyVal after the call; it is "before" when passed
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 class GetKeyValueTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(GetKeyValueTest, ReadsTheValueOrFailsWithAnEmptyText) {

@@ -59,6 +59,8 @@ struct FirstEvent {
   std::function<void(FormSplash&)> act;
 };
 
+void PrintTo(const FirstEvent& c, std::ostream* os) { *os << c.name; }
+
 class SplashGivesWay : public SplashTest, public ::testing::WithParamInterface<FirstEvent> {};
 
 TEST_P(SplashGivesWay, ToOneMainWindowAndALaterTickOpensNone) {

@@ -148,6 +148,8 @@ struct MainClose {
   std::function<void(MDIMain&)> close;
 };
 
+void PrintTo(const MainClose& c, std::ostream* os) { *os << c.name; }
+
 class ClosingTheMainWindow : public ShellTest, public ::testing::WithParamInterface<MainClose> {};
 
 TEST_P(ClosingTheMainWindow, ClosesChildrenAndAboutThenEndsTheProgram) {
