@@ -218,7 +218,10 @@ void performPick(QComboBox* box, int index) {
   if (index >= box->count()) return closePopups();
   const QModelIndex item = box->model()->index(index, box->modelColumn(), box->rootModelIndex());
   view->scrollTo(item);
-  const QRect place = view->visualRect(item);
+  // A menu-like list (the style's popup) sizes its items as menu items, which
+  // may be wider than a narrow box's list: a user clicks what shows of them.
+  const QRect place = view->visualRect(item) & view->viewport()->rect();
+  if (place.isEmpty()) return closePopups();
   // A release right after the list opened is taken for the end of the opening
   // click; a user's pointer moves over the list first.
   QTest::mouseMove(view->viewport(), place.center());
