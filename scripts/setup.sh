@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
+  dbus at-spi2-core python3-pyatspi xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
