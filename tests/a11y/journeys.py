@@ -14,6 +14,7 @@ import sys
 import pyatspi
 
 import screenreader as sr
+from desktop import Desktop
 from screenreader import Fault, children, describe, role, showing, states
 from windows import BAD, CENSUS, DOW
 
@@ -58,8 +59,8 @@ class Journey:
 
         def test(focus):
             fields = self.fields(frame)
-            return index < len(fields) and self.program._key(fields[index]) == \
-                self.program._key(focus)
+            return index < len(fields) and sr.key_of(fields[index]) == \
+                sr.key_of(focus)
         return self.expect_focus(what, test)
 
     def enter(self, caption, values):
@@ -133,7 +134,7 @@ def birth_age_death(program):
 def census(program):
     j = Journey(program, CENSUS)
     j.open("Open", CENSUS)
-    shown_before = {program._key(a) for a in sr.descendants(j.window) if showing(a)}
+    shown_before = {sr.key_of(a) for a in sr.descendants(j.window) if showing(a)}
     box = next((a for a in sr.descendants(j.window)
                 if role(a) == "check box" and "1840" in a.name), None)
     if box is None:
@@ -146,12 +147,12 @@ def census(program):
     sr.wait_for("the 1840 census ticked", lambda: pyatspi.STATE_CHECKED in states(box))
     ranges = sr.wait_for("the 1840 age ranges shown", lambda: next(
         (a for a in sr.descendants(j.window) if role(a) == "panel" and showing(a)
-         and program._key(a) not in shown_before), None))
+         and sr.key_of(a) not in shown_before), None))
     j.step(f"shown: {describe(ranges)}")
     for _ in range(40):
         focus = program.focused_in(j.window)
         if focus is not None and role(focus) == "radio button" and focus.parent is not None \
-                and program._key(focus.parent) == program._key(ranges):
+                and sr.key_of(focus.parent) == sr.key_of(ranges):
             break
         program.key("Tab")
         program.next_focus(j.window, focus)
@@ -159,7 +160,7 @@ def census(program):
         raise Fault("Tab never reaches the 1840 age ranges")
     j.step(f"Tab reaches {describe(focus)}; move to \"Under 5\" and choose it with Space")
     first = next(a for a in children(ranges) if role(a) == "radio button")
-    if program._key(focus) != program._key(first):
+    if sr.key_of(focus) != sr.key_of(first):
         raise Fault(f"Tab lands on {describe(focus)}, not on the first range {describe(first)}")
     program.key("space")
     sr.wait_for("\"Under 5\" chosen", lambda: pyatspi.STATE_CHECKED in states(first))
@@ -174,7 +175,7 @@ JOURNEYS = {"DayOfWeek": day_of_week, "BirthAgeDeath": birth_age_death, "Census"
 if __name__ == "__main__":
     if len(sys.argv) != 3 or sys.argv[2] not in JOURNEYS:
         sys.exit(f"usage: journeys.py <program> <{'|'.join(JOURNEYS)}>")
-    with sr.Program(sys.argv[1]) as program:
+    with Desktop(), sr.Program(sys.argv[1]) as program:
         program.start_up()
         try:
             JOURNEYS[sys.argv[2]](program)

@@ -1,7 +1,7 @@
 """Reads the running program as a screen reader does and drives it with the
 keyboard alone.
 
-The program runs on the desktop that desktop-session.sh set up. What it shows
+The program runs on a desktop of its own (desktop.py). What it shows
 is read through AT-SPI (pyatspi, Debian's own python3), the way a screen reader
 reads it: roles, names, descriptions, states and text. Keys are real X key
 events (xdotool), sent to whatever window has the focus, as a user's keyboard
@@ -84,10 +84,6 @@ def text_of(acc):
     return text.getText(0, -1)
 
 
-def width_of(acc):
-    return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
-
-
 def left_of(acc):
     return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
 
@@ -110,6 +106,11 @@ def describe(acc):
     if text and text != acc.name and role(acc) in INPUTS | {"text"}:
         words.append(f"text {text[:60]!r}{'...' if len(text) > 60 else ''}")
     return " ".join(words)
+
+
+def key_of(acc):
+    """What tells objects apart: two reads of one object give equal keys."""
+    return acc.path
 
 
 def descendants(acc, into=lambda a: True):
@@ -211,26 +212,10 @@ class Program:
         controls."""
         return pyatspi.STATE_FOCUSED in states(window) or self.focused_in(window) is not None
 
-    def active_child(self):
-        return next((w for w in self.child_windows() if self.is_active(w)), None)
-
-    def new_top_level(self, known, what):
-        """A top-level window that was not among `known`."""
-        keys = {self._key(w) for w in known}
-        return wait_for(what, lambda: next(
-            (w for w in self.top_levels() if self._key(w) not in keys), None))
-
-    @staticmethod
-    def _key(acc):
-        # Accessible proxies of one object compare equal by their path.
-        return acc.path if hasattr(acc, "path") else id(acc)
-
     def start_up(self):
-        """Passes the splash window with a key, as a user may, and waits for the
-        main window with the Getting Started page active."""
-        splash = wait_for("the first window", lambda: next(iter(self.top_levels()), None))
-        if not any(role(c) == "menu bar" for c in children(splash)):
-            self.key("space")
+        """Waits until the splash has given way to the main window with the
+        Getting Started page active. (A key would end the splash at once, but
+        one pressed just as it goes by itself would reach the main window.)"""
         self.main_window()
         page = self.child_window("Getting Started")
         return wait_for("the Getting Started page, active", lambda: self.is_active(page) and page)
@@ -248,15 +233,21 @@ class Program:
                     break
         return found
 
-    def next_focus(self, window, previous, patience=1.5):
+    def focus(self, window, what, test, patience=PATIENCE):
+        """Waits until the focused control of the window passes `test`, and
+        returns it."""
+        def probe():
+            focused = self.focused_in(window)
+            return focused if focused is not None and test(focused) else None
+        return wait_for(what, probe, patience)
+
+    def next_focus(self, window, previous):
         """The focused control of the window once the focus has moved on from
         `previous`; `previous` itself if it stays (as it may, on a window with
         a single control)."""
         try:
-            return wait_for("the focus to move", lambda: (
-                lambda f: f if f is not None and (
-                    previous is None or self._key(f) != self._key(previous)) else None)(
-                    self.focused_in(window)), patience)
+            return self.focus(window, "the focus to move", lambda f: previous is None or
+                              key_of(f) != key_of(previous), patience=1.5)
         except Fault:
             return self.focused_in(window)
 
@@ -272,11 +263,6 @@ class Program:
                     return w
             return None
         return wait_for(f"the window {caption!r}, active", probe)
-
-    def focus(self, window, what, test):
-        """Waits until the focused control of the window passes `test`."""
-        return wait_for(what, lambda: (lambda f: f if f is not None and test(f) else None)(
-            self.focused_in(window)))
 
     # Menus.
 

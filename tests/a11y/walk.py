@@ -21,6 +21,7 @@ import sys
 import pyatspi
 
 import screenreader as sr
+from desktop import Desktop
 from screenreader import Fault, children, describe, role, showing, states
 from windows import WINDOWS
 
@@ -34,7 +35,7 @@ PICTURES = {"image", "icon", "animation"}
 
 
 def run(binary, row):
-    with sr.Program(binary) as program:
+    with Desktop(), sr.Program(binary) as program:
         program.start_up()
         target = open_window(program, row)
         faults = Walk(program, target, row).check()
@@ -62,7 +63,7 @@ def open_window(program, row):
         return child
     return sr.wait_for(f"a window {row.caption!r} of its own", lambda: next(
         (w for w in program.top_levels()
-         if w.name == row.caption and program._key(w) not in {program._key(b) for b in before}),
+         if w.name == row.caption and sr.key_of(w) not in {sr.key_of(b) for b in before}),
         None))
 
 
@@ -94,16 +95,17 @@ class Walk:
         """Every object of the window a screen reader can reach, depth first:
         not the insides of controls, not other windows (the main window's child
         windows are windows of their own)."""
-        for acc in children(under or self.window):
-            if role(acc) == "frame" and role(acc.parent) == "layered pane":
+        parent = under or self.window
+        for acc in children(parent):
+            if role(acc) == "frame" and role(parent) == "layered pane":
                 continue
             yield acc
             if role(acc) not in LEAVES:
                 yield from self.objects(acc)
 
     def check(self):
-        print(f"What a screen reader gets in {self.row.name} ({describe(self.window)}):")
         objects = list(self.objects())
+        print(f"What a screen reader gets in {self.row.name} ({describe(self.window)}):")
         for acc in objects:
             if role(acc) not in NO_ROLE | {"separator"} or acc.name:
                 print(f"  {describe(acc)}{'' if showing(acc) else '   [hidden now]'}")
@@ -113,6 +115,7 @@ class Walk:
         self.check_controls(controls)
         self.check_fields(controls)
         for acc in objects:
+            self.check_picture(acc)
             self.check_shown(acc)
         if self.row.prompt is not None:
             self.check_message(objects)
@@ -149,13 +152,19 @@ class Walk:
                     if role(typing) == "text" and not typing.name.strip():
                         self.fault(acc, "the field for typing into the box has no name")
 
+    def check_picture(self, acc):
+        if role(acc) not in PICTURES:
+            return
+        if showing(acc) and not acc.name.strip():
+            self.fault(acc, "a picture with no name is announced (name it or hide it)")
+        frame = sr.frame_of(acc)
+        if frame is not None and acc.name == frame.name:
+            self.fault(acc, f"a picture named only by its frame {frame.name!r}")
+
     def check_shown(self, acc):
         if not showing(acc):
             return
-        if role(acc) in PICTURES and not acc.name.strip():
-            self.fault(acc, "a picture with no name is announced (name it or hide it)")
-        if role(acc) == "separator" or (role(acc) == "frame" and acc.parent is not None
-                                         and role(acc.parent) != "layered pane"):
+        if role(acc) in ("separator", "frame"):  # child windows are not walked
             self.fault(acc, "a line or box that only decorates is announced")
         elif (role(acc) in sr.CONTAINERS and role(acc) != "layered pane"
               and not any(showing(c) for c in children(acc))):
@@ -183,6 +192,13 @@ class Walk:
         for popup in (p for p in children(menu) if role(p) == "popup menu"):
             items = [i for i in children(popup) if role(i) != "separator"]
             names = [i.name for i in items]
+            keys = [sr.access_key(i) for i in items]
+            for key in sorted({k for k in keys if k and keys.count(k) > 1}):
+                # The captions are the program's own; a shared key only moves
+                # the highlight, and Return then chooses.
+                print(f"  note: in the menu {menu.name!r}, {keys.count(key)} items share the "
+                      f"access key {key.upper()}: "
+                      + ", ".join(repr(n) for n, k in zip(names, keys) if k == key))
             for item in items:
                 if not item.name.strip():
                     self.fault(item, f"an item of the menu {menu.name!r} with no name")
@@ -200,18 +216,17 @@ class Walk:
             if not (showing(acc) and sr.enabled(acc)) or role(acc) in {"label", "list item"}:
                 continue
             group = acc.parent if role(acc) == "radio button" else acc
-            wanted.setdefault(self.program._key(group), (acc, set()))[1].add(
-                self.program._key(acc))
-        before = {self.program._key(w) for w in self.program.top_levels()}
+            wanted.setdefault(sr.key_of(group), (acc, set()))[1].add(sr.key_of(acc))
+        before = {sr.key_of(w) for w in self.program.top_levels()}
         reached = set()
         current = self.program.focused_in(self.window)
         for _ in range(len(wanted) + 3):
             if current is not None:
-                reached.add(self.program._key(current))
+                reached.add(sr.key_of(current))
             self.program.key("Tab")
             current = self.program.next_focus(self.window, current)
             intruder = next((w for w in self.program.top_levels()
-                             if self.program._key(w) not in before), None)
+                             if sr.key_of(w) not in before), None)
             if intruder is not None:
                 self.faults.append(f"pressing Tab brought up {describe(intruder)}")
                 return
