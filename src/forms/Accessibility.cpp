@@ -34,12 +34,20 @@ class LineAccessible : public QAccessibleWidget {
   }
 };
 
+bool isLine(QObject* object) {
+  if (qobject_cast<Line*>(object)) return true;
+  auto* frame = qobject_cast<QFrame*>(object);
+  return frame && (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine);
+}
+
 QAccessibleInterface* formControlAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String("vantel::Form")) {
     if (auto* form = qobject_cast<Form*>(object)) return new FormAccessible(form);
   }
-  if (className == QLatin1String("vantel::Line")) {
-    if (auto* line = qobject_cast<Line*>(object)) return new LineAccessible(line);
+  // The program's dark-blue lines, and Qt's own drawn lines (an etched line
+  // is one).
+  if (className == QLatin1String("vantel::Line") || className == QLatin1String("QFrame")) {
+    if (isLine(object)) return new LineAccessible(static_cast<QWidget*>(object));
   }
   return nullptr;
 }

@@ -25,8 +25,8 @@ void ComboBox::setEditable(bool editable) {
 
 bool ComboBox::event(QEvent* event) {
   // The form's Designer file names the box after making it editable; by the
-  // time the box is first shown its name is known.
-  if (event->type() == QEvent::Polish) nameTypingField();
+  // time the box is shown its name is known.
+  if (event->type() == QEvent::Show) nameTypingField();
   return QComboBox::event(event);
 }
 
