@@ -122,7 +122,10 @@ class Desktop:
         while time.monotonic() < deadline:
             left = [pid for pid in _children() if _state(pid) != "Z"]
             for pid in left:
-                os.kill(pid, signal.SIGTERM)
+                try:
+                    os.kill(pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
             try:
                 while os.waitpid(-1, os.WNOHANG)[0] > 0:
                     pass
