@@ -192,7 +192,7 @@ class Walk:
         for popup in (p for p in children(menu) if role(p) == "popup menu"):
             items = [i for i in children(popup) if role(i) != "separator"]
             names = [i.name for i in items]
-            keys = [sr.access_key(i) for i in items]
+            keys = [sr.access_key(i) if sr.enabled(i) else None for i in items]
             for key in sorted({k for k in keys if k and keys.count(k) > 1}):
                 # The captions are the program's own; a shared key only moves
                 # the highlight, and Return then chooses.
