@@ -69,9 +69,10 @@ class Journey:
         """Types each value into the next field of the frame, Tab between them;
         the focus must already be on the frame's first field."""
         for index, (kind, value) in enumerate(values):
-            self.expect_field(caption, index, kind)
+            field = self.expect_field(caption, index, kind)
             self.step(f"type {value!r}")
             self.program.type(value)
+            self.step(f"filled, it says: {describe(field)}")
             self.program.key("Tab")
 
     def expect_result(self, caption, expected):

@@ -105,7 +105,20 @@ def describe(acc):
     text = text_of(acc)
     if text and text != acc.name and role(acc) in INPUTS | {"text"}:
         words.append(f"text {text[:60]!r}{'...' if len(text) > 60 else ''}")
+    labels = [name for name in labelled_by(acc) if name != acc.name]
+    if labels:
+        words.append(f"labelled by {', '.join(repr(n) for n in labels)}")
     return " ".join(words)
+
+
+def labelled_by(acc):
+    """The names of the objects that label this one (a field's frame, a label
+    whose buddy it is), which a screen reader speaks with it."""
+    names = []
+    for relation in acc.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
 
 
 def key_of(acc):
