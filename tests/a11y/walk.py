@@ -1,6 +1,7 @@
 """Opens one window of the program (a row of windows.py) and reads it as a
 screen reader does, then checks what a screen reader user gets:
 
+- the window is announced as a window (or dialog, or alert) with its caption;
 - every control that takes the focus has a role and a name of its own in its
   window, and every input field a name that says which value it holds (not
   merely the caption of its frame, which its neighbours share);
