@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need.
+# Installs the Debian packages the build, the tests (the print server of
+# scripts/print-server.sh among them) and the screenshots need.
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
@@ -8,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
+  cups cups-client printer-driver-cups-pdf libcups2-dev
+  desktop-file-utils appstream dpkg-dev file
   dbus at-spi2-core python3-pyatspi xdotool
 )
 missing=()

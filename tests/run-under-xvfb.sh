@@ -10,7 +10,13 @@ xvfb=$!
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 DISPLAY=$display openbox >/dev/null 2>&1 &
 wm=$!
-sleep 0.5
+# Windows mapped before the window manager has taken over the screen are never
+# activated; wait until it announces itself on the root window (a fixed pause
+# was too short on a busy machine).
+for _ in $(seq 100); do
+  xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$@"
 status=$?
 kill "$wm" "$xvfb" 2>/dev/null

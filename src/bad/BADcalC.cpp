@@ -23,6 +23,21 @@ void showResult(Program& program, TextBox* box, QGroupBox* frame, const std::str
   f.mnuPrint->setEnabled(true);
 }
 
+// The calculator's dates are Gregorian, which it counts from 1583 on.
+constexpr int kFirstGregorianYear = 1583;
+
+// A computed birth date before 1583: the age and the death date are kept and
+// the age in years is offered for correction.
+void birthBeforeGregorian(Program& program) {
+  FormBAD& f = program.form<FormBAD>();
+  program.platform().msgBox(
+      QStringLiteral("The birth date calculated from this age and death date falls before 1583.  "
+                     "Remember, this application only calculates from 1583 or later."),
+      QStringLiteral("Julian Year! (Birth)"), msg::Information + msg::OkOnly);
+  f.focusControl(f.txtAYear);
+  f.txtAYear->select(0, 3);
+}
+
 }  // namespace
 
 void BADcalC(Program& program) {
@@ -33,6 +48,7 @@ void BADcalC(Program& program) {
     const auto birth = birthFromDeath({v.DeathYear, v.DeathMonth, v.DeathDay},
                                       {v.AgeYears, v.AgeMonths, v.AgeDays});
     if (!birth) return cannotCalculate(program);
+    if (birth->year < kFirstGregorianYear) return birthBeforeGregorian(program);
     v.CalcBirthYear = birth->year;
     v.CalcBirthMonth = birth->month;
     v.CalcBirthDay = birth->day;
@@ -70,6 +86,12 @@ void cannotCalculate(Program& program) {
       QStringLiteral("The missing information cannot be calculated from these values.  Please "
                      "check the years and the age you entered."),
       QStringLiteral("Cannot Calculate!"), msg::Critical + msg::OkOnly);
+  // The age in years is what usually takes a result out of range; without an
+  // age (the missing-age mode) the death year.
+  FormBAD& f = program.form<FormBAD>();
+  TextBox* year = shown(f.FrameAge) ? f.txtAYear : f.txtDYear;
+  f.focusControl(year);
+  year->select(0, year->maxLength());
 }
 
 }  // namespace vantel

@@ -11,11 +11,13 @@ class Program;
 // mode's result box, shows the result frame, writes the mode's sentence into
 // TextHowto in navy, sets BadResultShown to 1 and enables mnuPrint. A result
 // that does not fit the calculator's 16-bit numbers (possible only with years
-// or ages typed in exponent notation) is not shown: the user is told instead.
+// or ages typed in exponent notation), or a birth date before 1583, is not
+// shown: the user is told instead.
 void BADcalC(Program& program);
 
-// Tells the user that the values entered cannot be calculated; changes nothing
-// on the form.
+// Tells the user that the values entered cannot be calculated and selects the
+// age in years for correction (the death year in the missing-age mode); no
+// value on the form changes.
 void cannotCalculate(Program& program);
 
 }  // namespace vantel

@@ -79,9 +79,6 @@ std::vector<Check> ageChecks(FormBAD& f) {
   return {
       {f.cmbAMonth, Test::Empty, "Please select an age (in months), at time of death.", missing,
        msg::Information},
-      {f.cmbAMonth, Test::NotAnAgeInMonths,
-       "This is not a valid age in months at time of death, please pick a number from 0 to 12.",
-       "Invalid Age! (Months)", msg::Critical},
       {f.cmbADay, Test::Empty, "Please select an age (in days), at time of death.", missing,
        msg::Information},
       {f.txtAYear, Test::Empty, "Please enter an age (in years), at time of death.", missing,
@@ -89,6 +86,15 @@ std::vector<Check> ageChecks(FormBAD& f) {
       {f.txtAYear, Test::NotANumber, invalid, "Invalid Year! (Age)", msg::Critical},
       {f.txtAYear, Test::BelowZero, invalid, "Invalid Year! (Age)", msg::Critical},
   };
+}
+
+// The age in months may be typed: after every check of the fields, it must be a
+// whole number the list offers.
+std::vector<Check> typedMonthsCheck(FormBAD& f) {
+  return {{f.cmbAMonth, Test::NotAnAgeInMonths,
+           "This is not a valid age in months at time of death, please pick a number from 0 to "
+           "12.",
+           "Invalid Age! (Months)", msg::Critical}};
 }
 
 std::vector<Check> operator+(std::vector<Check> a, const std::vector<Check>& b) {
@@ -140,7 +146,9 @@ void CheckValues::CheckCalculate(Program& program) {
   // Each option is tested by itself; after a calculation the other two are
   // found not selected.
   if (f.OptBirth->isChecked()) {
-    if (!passes(program, f, ageChecks(f) + deathChecks(f, "Please enter a valid death year.")))
+    if (!passes(program, f,
+                ageChecks(f) + deathChecks(f, "Please enter a valid death year.") +
+                    typedMonthsCheck(f)))
       return;
     SetValues(program);
   }
@@ -151,30 +159,9 @@ void CheckValues::CheckCalculate(Program& program) {
     SetValues(program);
   }
   if (f.OptDeath->isChecked()) {
-    if (!passes(program, f, birthChecks(f) + ageChecks(f))) return;
+    if (!passes(program, f, birthChecks(f) + ageChecks(f) + typedMonthsCheck(f))) return;
     SetValues(program);
   }
-}
-
-void CmdCalculate_Click(Program& program) {
-  CheckValues::CheckCalculate(program);
-  CheckValues::CheckBirthDate(program);
-  CheckValues::CheckDeathDate(program);
-}
-
-void attachChecks(FormBAD& form) {
-  Program& program = form.program();
-  form.onClick(form.CmdCalculate, [&program] { CmdCalculate_Click(program); });
-  const std::pair<QWidget*, void (*)(Program&)> onLeaving[] = {
-      {form.cmbBMonth, &CheckValues::CheckBirthMonth},
-      {form.cmbBDay, &CheckValues::CheckBirthDate},
-      {form.txtBYear, &CheckValues::CheckBirthDate},
-      {form.cmbDMonth, &CheckValues::CheckDeathMonth},
-      {form.cmbDDay, &CheckValues::CheckDeathDate},
-      {form.txtDYear, &CheckValues::CheckDeathDate},
-  };
-  for (auto [field, check] : onLeaving)
-    form.onLostFocus(field, [&program, check] { check(program); });
 }
 
 }  // namespace vantel

@@ -7,20 +7,10 @@
 
 namespace vantel {
 
-class FormBAD;
 class Program;
 
 namespace CheckValues {
 void CheckCalculate(Program& program);
 }  // namespace CheckValues
-
-// Click of CmdCalculate: the request, then the two 29-February checks, each
-// whatever the one before found. So a 29 February of a common year gets its
-// message after the result is shown.
-void CmdCalculate_Click(Program& program);
-
-// Attaches to the form the handlers that run the checks: the Calculate click
-// and the date checks on leaving a date field.
-void attachChecks(FormBAD& form);
 
 }  // namespace vantel

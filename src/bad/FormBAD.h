@@ -1,25 +1,22 @@
 #pragma once
 // The Birth-Age-Death calculator's window: the user picks which of birth date,
 // age at death and death date is missing, fills in the other two and has the
-// third computed. This class builds the controls and menus and their state
-// after loading, and attaches the list-building got-focus handlers of the month,
-// day and age boxes; the computation (SetValues, BADcalC), the checks and the
-// printing are procedures of their own that read and write these controls.
+// third computed. Its controls are declared in FormBAD.ui, its menus in the
+// table of FormBAD.cpp, where all its handlers are wired; the computation
+// (SetValues, BADcalC), the checks (CheckValues) and the printing
+// (BadPrinting) are procedures of their own that read and write these
+// controls.
 
 #include <QAction>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "forms/Controls.h"
 #include "forms/Form.h"
+#include "ui_FormBAD.h"
 
 namespace vantel {
 
-class FormBAD : public Form {
+class FormBAD : public Form, public Ui::FormBAD {
   Q_OBJECT
  public:
   explicit FormBAD(Program& program);
@@ -28,98 +25,76 @@ class FormBAD : public Form {
   // menu and the reset button disabled.
   void load() override;
 
-  // The option frame and the three ways of choosing the missing value.
-  QGroupBox* FramePick;
-  QRadioButton* OptBirth;
-  QRadioButton* OptAge;
-  QRadioButton* OptDeath;
+  // Back to choosing the missing value: no option selected, every date and
+  // result frame hidden, the birth fields emptied, the starting sentence in
+  // the window-text colour. The age and death fields, the results,
+  // BadResultShown and mnuPrint stay as they are.
+  void ReseT();
 
-  // Birth date entry.
-  QGroupBox* FrameBirth;
-  ComboBox* cmbBMonth;
-  ComboBox* cmbBDay;
-  TextBox* txtBYear;
-  QLabel* Label1;
-  QLabel* Label4;
-  QLabel* Label9;
-
-  // Age at death entry.
-  QGroupBox* FrameAge;
-  ComboBox* cmbAMonth;
-  ComboBox* cmbADay;
-  TextBox* txtAYear;
-  QLabel* Label3;
-  QLabel* Label5;
-  QLabel* Label8;
-
-  // Death date entry.
-  QGroupBox* FrameDeath;
-  ComboBox* cmbDMonth;
-  ComboBox* cmbDDay;
-  TextBox* txtDYear;
-  QLabel* Label2;
-  QLabel* Label6;
-  QLabel* Label7;
-
-  // Results, each in the place of the entry frame of its row.
-  QGroupBox* FrameBirthDis;
-  TextBox* TxTBirthDis;
-  QGroupBox* FrameAgeDis;
-  TextBox* TxTAgeDis;
-  QGroupBox* FrameDeathDis;
-  TextBox* TxTDeathDis;
-
-  // Commands.
-  QPushButton* CmdCalculate;
-  QPushButton* cmdReset;
-  QPushButton* CmdPrintForm;
-  QPushButton* cmdExit;
-
-  // Instructions and information.
-  QGroupBox* Frame1;
-  MultiLineText* TextHowto;
-  QGroupBox* FrameInfo;
-  MultiLineText* TextAbout;
-  QLabel* ImageTamsford;
-  QFrame* Line1;
-  QFrame* Line2;
-
-  // Menus and their items.
-  QMenu* mnuopen;
-  QAction* mnuStart;
-  QAction* mnuline3;
-  QAction* mnuCBYC;
-  QAction* mnuCBYC2;
-  QAction* mnuDOW;
-  QAction* mnuline1;
-  QAction* mnuPrint;
-  QAction* mnuline2;
-  QAction* mnuClose;
-  QAction* mnuline;
-  QAction* mnuExit;
-  QMenu* mnuEdit;
-  QAction* mnuReset;
-  QMenu* mnuView;
-  QMenu* mnuWindow;
-  QMenu* mnuHelp;
-  QAction* mnuAbout;
+  // Menus and their items, made from the menu table.
+  QMenu* mnuopen = nullptr;
+  QAction* mnuStart = nullptr;
+  QAction* mnuline3 = nullptr;
+  QAction* mnuCBYC = nullptr;
+  QAction* mnuCBYC2 = nullptr;
+  QAction* mnuDOW = nullptr;
+  QAction* mnuline1 = nullptr;
+  QAction* mnuPrint = nullptr;
+  QAction* mnuline2 = nullptr;
+  QAction* mnuClose = nullptr;
+  QAction* mnuline = nullptr;
+  QAction* mnuExit = nullptr;
+  QMenu* mnuEdit = nullptr;
+  QAction* mnuReset = nullptr;
+  QMenu* mnuView = nullptr;
+  QMenu* mnuWindow = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuAbout = nullptr;
 
  private:
-  void buildEntryFrames();
-  void buildResultFrames();
-  void buildCommandsAndTexts();
-  void buildMenus();
-  void attachListHandlers();
+  void wire();
 
-  QGroupBox* frame(const char* name, const QString& caption, QWidget* parent, QRect place);
-  ComboBox* comboBox(const char* name, QWidget* parent, bool editable, const QString& tooltip,
-                     QRect place);
-  TextBox* textBox(const char* name, QWidget* parent, int maxLength, const QString& tooltip,
-                   QRect place);
-  TextBox* resultBox(const char* name, QWidget* parent, QRect place);
-  QLabel* fieldLabel(const char* name, QWidget* parent, const QString& caption, QRect place);
-  QPushButton* command(const char* name, const QString& caption, const QString& tooltip, int y);
-  QFrame* line(const char* name, int y, int x1, int x2);
+  // Click of an option button: the frames of the two known values shown, the
+  // missing value's frame hidden and emptied (days, months, then year), every
+  // result hidden, no result to print, the form resettable.
+  void OptBirth_Click();
+  void OptAge_Click();
+  void OptDeath_Click();
+  void chooseMissing(QRadioButton* option, QGroupBox* missing, ComboBox* days, ComboBox* months,
+                     TextBox* year);
+
+  // GotFocus of the list boxes: each list is emptied and rebuilt on every
+  // entry, so a choice made before is lost.
+  void cmbBMonth_GotFocus();
+  void cmbDMonth_GotFocus();
+  void cmbBDay_GotFocus();
+  void cmbDDay_GotFocus();
+  void cmbAMonth_GotFocus();
+  void cmbADay_GotFocus();
+
+  // LostFocus of a date field: the check of its date. Skipped while the
+  // Calculate click runs, which checks both dates itself at its end.
+  void checkOnLeaving(void (*check)(Program&));
+
+  // Click of "&Calculate Missing Data": the calculate request, then the two
+  // 29-February checks, each whatever the one before found. So a 29 February
+  // of a common year gets its message after the result is shown.
+  void CmdCalculate_Click();
+
+  void cmdReset_Click();
+  void mnuReset_Click();
+  void CmdPrintForm_Click();
+  void mnuPrint_Click();
+  // "E&xit Form", Close and Exit close this form only.
+  void cmdExit_Click();
+  void mnuClose_Click();
+  void mnuExit_Click();
+  void mnuStart_Click();
+  void mnuCBYC2_Click();
+  void mnuDOW_Click();
+  void mnuAbout_Click();
+
+  bool calculating_ = false;
 };
 
 }  // namespace vantel

@@ -1,289 +1,128 @@
 #include "census/FormCBYC.h"
 
-#include <QAction>
-#include <QFont>
-#include <QKeySequence>
-#include <QMenu>
-#include <QPalette>
-#include <type_traits>
+#include <cstdint>
 
+#include "bad/FormBAD.h"
 #include "census/Blankchks.h"
+#include "census/CensusPrinting.h"
+#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/FormCenInfo.h"
+#include "dow/FormDOW.h"
 #include "forms/Colors.h"
+#include "forms/Program.h"
 #include "resources/Artwork.h"
+#include "shell/FormBegin.h"
+#include "shell/frmAbout.h"
 
 namespace vantel {
 
+const std::array<FormCBYC::CensusColumn, census::kCensusCount> FormCBYC::kColumns{{
+    {&FormCBYC::Chk1790, {&FormCBYC::Frame1790M, &FormCBYC::Frame1790F}, 1790},
+    {&FormCBYC::Chk1800, {&FormCBYC::Frame1800, nullptr}, 1800},
+    {&FormCBYC::Chk1810, {&FormCBYC::Frame1810, nullptr}, 1810},
+    {&FormCBYC::Chk1820, {&FormCBYC::Frame1820, nullptr}, 1820},
+    {&FormCBYC::Chk1830, {&FormCBYC::Frame1830, nullptr}, 1830},
+    {&FormCBYC::Chk1840, {&FormCBYC::Frame1840, nullptr}, 1840},
+}};
+
 namespace {
 
-using census::kCensusCount;
-
-// One census column: its check box and where the column stands.
-struct CensusColumn {
-  QCheckBox* FormCBYC::*box;
-  const char* name;
-  const char* caption;
-  int x;
-};
-
-constexpr std::array<CensusColumn, kCensusCount> kColumns{{
-    {&FormCBYC::Chk1790, "Chk1790", "17&90 Census", 5},
-    {&FormCBYC::Chk1800, "Chk1800", "18&00 Census", 100},
-    {&FormCBYC::Chk1810, "Chk1810", "18&10 Census", 201},
-    {&FormCBYC::Chk1820, "Chk1820", "18&20 Census", 301},
-    {&FormCBYC::Chk1830, "Chk1830", "18&30 Census", 400},
-    {&FormCBYC::Chk1840, "Chk1840", "18&40 Census", 500},
-}};
-
-// One age-range frame and the census column it stands in.
-struct RangeFrame {
-  QGroupBox* FormCBYC::*frame;
-  const char* name;
-  const char* tooltip;
-  int census;
-};
-
-constexpr std::array<RangeFrame, 7> kFrames{{
-    {&FormCBYC::Frame1790M, "Frame1790M", nullptr, 1790},
-    {&FormCBYC::Frame1790F, "Frame1790F", "Age range for the 1790 Census.", 1790},
-    {&FormCBYC::Frame1800, "Frame1800", "Age range for the 1800 Census.", 1800},
-    {&FormCBYC::Frame1810, "Frame1810", "Age range for the 1810 Census.", 1810},
-    {&FormCBYC::Frame1820, "Frame1820", "Age range for the 1820 Census.", 1820},
-    {&FormCBYC::Frame1830, "Frame1830", "Age range for the 1830 Census.", 1830},
-    {&FormCBYC::Frame1840, "Frame1840", "Age range for the 1840 Census.", 1840},
-}};
-
-// Geometry in pixels.
-constexpr int kFrameTop = 35;
-constexpr int kFrameWidth = 95;
-constexpr int kFrameHeight = 283;
+// Where the options stand in their frames: one below the other, in the order
+// of their numbers.
+constexpr int kOptionLeft = 6;
 constexpr int kOptionTop = 18;
 constexpr int kOptionStep = 20;
-constexpr int kButtonX = 608;
-constexpr int kGenderButtonX = 9;
-constexpr int kMaleButtonY = 117;
-constexpr int kFemaleButtonY = 137;
+constexpr int kOptionHeight = 17;
 
-// The text TextDisplay shows when the form opens: six lines, the first five
-// ending in a blank.
-const QString kStartingText = QStringLiteral(
-    "Unlike later census years that listed all members of the household and the age at the time "
-    "of \r\n"
-    "the census, the 1790 - 1840 census only list the head of the household and the number of \r\n"
-    "persons who fell into certain age ranges.  If you are able to make an educated guess as to "
-    "\r\n"
-    "which age categories an ancestor belonged to in one or more census years, this calculator "
-    "\r\n"
-    "will combine the years and return the only possible years in which the person could have "
-    "\r\n"
-    "been born.\r\n");
-
-// Captions: a frame's title, a button's, box's or label's text.
-template <class W>
-W* withCaption(W* control, const QString& caption) {
-  if constexpr (std::is_base_of_v<QGroupBox, W>)
-    control->setTitle(caption);
-  else
-    control->setText(caption);
-  return control;
-}
+const QString kChooseGender =
+    QStringLiteral("Select the gender of your ancestor from the 1790 Census.");
+const QString kChooseRange = QStringLiteral(
+    "Select the age range in which your ancestor appears, then select the calculate button.");
+const QString kAllFemales =
+    QStringLiteral("In the 1890 census all females appear in the same age range.");
 
 }  // namespace
 
 FormCBYC::FormCBYC(Program& program)
     : Form(program, QStringLiteral("FormCBYC"), QStringLiteral("Census Birth Year Calculator")) {
-  setFixedSize(708, 509);
-  // Created in tab order: the calculate button comes first.
-  buildCommandButtons();
-  buildCensusColumns();
-  buildGenderControls();
-  buildExplanatoryAreas();
-  buildMenus();
-  setDefaultButton(CmdCalc);
-  onClick(CmdCalc, [this] { CmdCalc_Click(); });
-}
-
-void FormCBYC::buildCommandButtons() {
-  struct Command {
-    QPushButton* FormCBYC::*button;
-    const char* name;
-    const char* caption;
-    const char* tooltip;
-    int y;
-  };
-  static constexpr std::array<Command, 5> kCommands{{
-      {&FormCBYC::CmdCalc, "CmdCalc", "&Calculate Birth Years",
-       "Calculate the possible birth years.", 76},
-      {&FormCBYC::CmdClear, "CmdClear", "&Reset Form", "Reset the form.", 125},
-      {&FormCBYC::CmdPrint, "CmdPrint", "&Print Results", "Print Results.", 172},
-      {&FormCBYC::Command1, "Command1", "Census &Information", nullptr, 220},
-      {&FormCBYC::CmdExit, "CmdExit", "E&xit Form", "Close this Calculator.", 267},
-  }};
-  for (const Command& c : kCommands) {
-    QPushButton* b =
-        withCaption(add<CommandButton>(c.name, nullptr), QString::fromLatin1(c.caption));
-    if (c.tooltip) b->setToolTip(QString::fromLatin1(c.tooltip));
-    b->setGeometry(kButtonX, c.y, 89, 35);
-    this->*c.button = b;
-  }
-  // The logo's picture comes with the program's resources.
-  ImageTamsford = add<QLabel>("ImageTamsford", nullptr);
-  ImageTamsford->setScaledContents(true);
-  ImageTamsford->setGeometry(600, 5, 105, 63);
+  setupUi(this);
+  adoptControls();
+  buildAgeRangeOptions();
+  // The form keeps the window background: a frame painted in the button colour
+  // would make its labels paint in the button-text colour, and the result
+  // caption must show in its own dark blue.
+  setWindowIcon(artwork::programIcon());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
+  ImageMale->setPixmap(artwork::picture(QStringLiteral("portrait-male.svg"), QSize(87, 150)));
+  ImageFemale->setPixmap(artwork::picture(QStringLiteral("portrait-female.svg"), QSize(87, 150)));
+  setDefaultButton(CmdCalc);
+
+  using namespace menu;
+  buildMenus<FormCBYC>({
+      bar(&FormCBYC::mnuOpen, "mnuOpen", "Open"),
+      item(&FormCBYC::mnuStart, "mnuStart", "Getting Started", "Ctrl+G", &FormCBYC::mnuStart_Click),
+      line(&FormCBYC::mnuline1, "mnuline1"),
+      item(&FormCBYC::mnuBad, "mnuBad", "Age-Birth-Death Date Calculator", "Ctrl+A",
+           &FormCBYC::mnuBAD_Click),
+      item(&FormCBYC::mnuCBYC, "mnuCBYC", "Census Birth Year Calculator", "Ctrl+C", inert, Checked),
+      item(&FormCBYC::mnuDOW, "mnuDOW", "Day of the Week Calculator", "Ctrl+D",
+           &FormCBYC::mnuDOW_Click),
+      line(&FormCBYC::mnuline, "mnuline"),
+      item(&FormCBYC::mnuPrint, "mnuPrint", "Print Results", "Ctrl+P", &FormCBYC::mnuPrint_Click,
+           Disabled),
+      line(&FormCBYC::mnulin2, "mnulin2"),
+      item(&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L", &FormCBYC::cmdExit_Click),
+      line(&FormCBYC::mnuline2, "mnuline2"),
+      item(&FormCBYC::mnuexit, "mnuexit", "Exit", "Ctrl+X", &FormCBYC::mnuExit_Click),
+      bar(&FormCBYC::mnuEdit, "mnuEdit", "Edit", Disabled),
+      item(&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R", &FormCBYC::ReseT),
+      bar(&FormCBYC::mnuView, "mnuView", "&View", Disabled),  // until the form has loaded
+      item(&FormCBYC::mnuCensusInfo, "mnuCensusInfo", "Census Information", "Ctrl+I",
+           &FormCBYC::Command1_Click),
+      item(&FormCBYC::mnuxceninfo, "mnuxceninfo", "Exit Census Information", nullptr, inert,
+           Disabled | Hidden),
+      windows(&FormCBYC::mnuwindow, "mnuwindow", "&Window"),
+      bar(&FormCBYC::mnuHelp, "mnuHelp", "&Help"),
+      item(&FormCBYC::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr,
+           &FormCBYC::mnuAbout_Click),
+  });
+  wire();
 }
 
-void FormCBYC::buildCensusColumns() {
-  QFont bold = font();
-  bold.setBold(true);
-  for (const CensusColumn& column : kColumns) {
-    QCheckBox* box =
-        withCaption(add<QCheckBox>(column.name, nullptr), QString::fromLatin1(column.caption));
-    box->setFont(bold);
-    box->setGeometry(column.x, 5, 95, 17);
-    this->*column.box = box;
-  }
-  Line1 = addLine("Line1", 25);
-
-  QHash<QString, QGroupBox*> frameByName;
-  for (const RangeFrame& f : kFrames) {
-    QGroupBox* frame = withCaption(add<QGroupBox>(f.name, nullptr), QStringLiteral("Age Range"));
-    if (f.tooltip) frame->setToolTip(QString::fromLatin1(f.tooltip));
-    frame->setGeometry(kColumns[census::censusIndex(f.census)].x, kFrameTop, kFrameWidth,
-                       kFrameHeight);
-    frameByName.insert(QString::fromLatin1(f.name), frame);
-    this->*f.frame = frame;
-  }
-
-  // Each option goes below the previous one of its frame, in table order.
+void FormCBYC::buildAgeRangeOptions() {
+  // Each option goes below the previous one of its frame, in table order, and
+  // follows the census boxes in the tab order. Its name for screen readers
+  // says which census it belongs to.
   QHash<QGroupBox*, int> placed;
+  QWidget* before = Chk1840;
   for (std::size_t k = 0; k < census::kAgeRangeCount; ++k) {
     const census::AgeRange& range = census::CensusAgeRanges[k];
-    QGroupBox* frame = frameByName.value(QString::fromLatin1(range.frame));
+    auto* frame = findChild<QGroupBox*>(QLatin1String(range.frame));
     const int row = placed[frame]++;
-    QRadioButton* opt =
-        withCaption(add<QRadioButton>(range.option, frame), QString::fromLatin1(range.caption));
-    opt->setGeometry(6, kOptionTop + row * kOptionStep, kFrameWidth - 8, 17);
+    auto* opt = add<OptionButton>(range.option, frame);
+    opt->setText(QString::fromLatin1(range.caption));
+    opt->setAccessibleName(QStringLiteral("%1, %2").arg(opt->text(), frame->accessibleName()));
+    opt->setGeometry(kOptionLeft, kOptionTop + row * kOptionStep, frame->width() - 8,
+                     kOptionHeight);
+    setTabOrder(before, opt);
+    before = opt;
     options_[k] = opt;
     optionByName_.insert(QString::fromLatin1(range.option), opt);
   }
 }
 
-void FormCBYC::buildGenderControls() {
-  // "Change to:" sits in each 1790 frame just above the place of the button
-  // that switches to the other gender.
-  auto changeTo = [this](const char* name, QGroupBox* frame, int buttonY) {
-    QLabel* label = withCaption(add<QLabel>(name, frame), QStringLiteral("Change to:"));
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(4, buttonY - kFrameTop - 17, kFrameWidth - 8, 15);
-    return label;
-  };
-  LbL1790M = changeTo("LbL1790M", Frame1790M, kFemaleButtonY);
-  LbL1790F = changeTo("LbL1790F", Frame1790F, kMaleButtonY);
+void FormCBYC::wire() {
+  for (const CensusColumn& column : kColumns)
+    onClick(this->*column.box, [this, &column] { Chk_Click(column); });
+  onClick(CmdMaleA, [this] { CmdMaleA_Click(); });
+  onClick(CmdFemaleA, [this] { CmdFemaleA_Click(); });
 
-  // Example ancestors, in the lower part of each 1790 frame; the portraits come
-  // with the program's resources.
-  auto portrait = [this](const char* name, QGroupBox* frame, const char* tooltip) {
-    QLabel* image = add<QLabel>(name, frame);
-    image->setScaledContents(true);
-    image->setToolTip(QString::fromLatin1(tooltip));
-    image->setGeometry(4, kFrameHeight - 150 - 6, 87, 150);
-    return image;
-  };
-  ImageMale = portrait("ImageMale", Frame1790M, "Ezekiel Hartwell Pruett 1771 - 1846");
-  ImageFemale = portrait("ImageFemale", Frame1790F, "Temperance Ashby Pruett 1779 - 1852");
-
-  // The gender buttons belong to the form and are drawn above the 1790 frames.
-  CmdMaleA = withCaption(add<CommandButton>("CmdMaleA", nullptr), QStringLiteral("&Male Ancestor"));
-  CmdMaleA->setToolTip(QStringLiteral("Choose a male Ancestor."));
-  CmdMaleA->setGeometry(kGenderButtonX, kMaleButtonY, 88, 17);
-  CmdFemaleA =
-      withCaption(add<CommandButton>("CmdFemaleA", nullptr), QStringLiteral("&Female Ancestor"));
-  CmdFemaleA->setToolTip(QStringLiteral("Choose a female Ancestor."));
-  CmdFemaleA->setGeometry(kGenderButtonX, kFemaleButtonY, 88, 17);
-  CmdMaleA->raise();
-  CmdFemaleA->raise();
-  CmdMaleA->hide();
-  CmdFemaleA->hide();
-}
-
-void FormCBYC::buildExplanatoryAreas() {
-  Frame1 = withCaption(add<QGroupBox>("Frame1", nullptr), QStringLiteral("Intructions"));
-  Frame1->setGeometry(5, 320, 586, 41);
-  LblYourYears = withCaption(add<QLabel>("LblYourYears", Frame1), census::text::chooseCensusYears);
-  LblYourYears->setGeometry(8, 17, 570, 17);
-
-  Line2 = addLine("Line2", 367);
-
-  Frame2 = withCaption(add<QGroupBox>("Frame2", nullptr), QStringLiteral("Information"));
-  Frame2->setGeometry(5, 373, 586, 117);
-  TextDisplay = add<MultiLineText>("TextDisplay", Frame2);
-  TextDisplay->setGeometry(20, 15, 546, 97);
-  TextDisplay->setText(kStartingText);
-}
-
-QFrame* FormCBYC::addLine(const char* name, int y) {
-  QFrame* line = add<QFrame>(name, nullptr);
-  line->setFrameShape(QFrame::NoFrame);
-  line->setAutoFillBackground(true);
-  QPalette p = line->palette();
-  p.setColor(QPalette::Window, colors::navy());
-  line->setPalette(p);
-  line->setGeometry(5, y, 588, 2);
-  return line;
-}
-
-void FormCBYC::buildMenus() {
-  struct Item {
-    QAction* FormCBYC::*member;
-    const char* name;
-    const char* caption;  // nullptr: a separator
-    const char* shortcut;
-  };
-  auto fill = [this](QMenu* menu, std::initializer_list<Item> items) {
-    for (const Item& i : items) {
-      QAction* a = i.caption ? addItem(menu, i.name, QString::fromLatin1(i.caption))
-                             : addSeparator(menu, i.name);
-      if (i.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(i.shortcut)));
-      this->*i.member = a;
-    }
-  };
-
-  mnuOpen = addMenu("mnuOpen", QStringLiteral("Open"));
-  fill(mnuOpen, {
-                    {&FormCBYC::mnuStart, "mnuStart", "Getting Started", "Ctrl+G"},
-                    {&FormCBYC::mnuline1, "mnuline1", nullptr, nullptr},
-                    {&FormCBYC::mnuBad, "mnuBad", "Age-Birth-Death Date Calculator", "Ctrl+A"},
-                    {&FormCBYC::mnuCBYC, "mnuCBYC", "Census Birth Year Calculator", "Ctrl+C"},
-                    {&FormCBYC::mnuDOW, "mnuDOW", "Day of the Week Calculator", "Ctrl+D"},
-                    {&FormCBYC::mnuline, "mnuline", nullptr, nullptr},
-                    {&FormCBYC::mnuPrint, "mnuPrint", "Print Results", "Ctrl+P"},
-                    {&FormCBYC::mnulin2, "mnulin2", nullptr, nullptr},
-                    {&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L"},
-                    {&FormCBYC::mnuline2, "mnuline2", nullptr, nullptr},
-                    {&FormCBYC::mnuexit, "mnuexit", "Exit", "Ctrl+X"},
-                });
-  mnuCBYC->setCheckable(true);
-  mnuCBYC->setChecked(true);
-  mnuPrint->setEnabled(false);
-
-  mnuEdit = addMenu("mnuEdit", QStringLiteral("Edit"));
-  fill(mnuEdit, {{&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R"}});
-  mnuEdit->menuAction()->setEnabled(false);
-
-  mnuView = addMenu("mnuView", QStringLiteral("&View"));
-  fill(mnuView, {
-                    {&FormCBYC::mnuCensusInfo, "mnuCensusInfo", "Census Information", "Ctrl+I"},
-                    {&FormCBYC::mnuxceninfo, "mnuxceninfo", "Exit Census Information", nullptr},
-                });
-  mnuxceninfo->setVisible(false);
-  mnuxceninfo->setEnabled(false);
-  mnuView->menuAction()->setEnabled(false);  // until the form has loaded
-
-  mnuwindow = addMenu("mnuwindow", QStringLiteral("&Window"));
-  mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-  fill(mnuHelp,
-       {{&FormCBYC::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr}});
+  onClick(CmdCalc, [this] { CmdCalc_Click(); });
+  onClick(CmdClear, [this] { ReseT(); });
+  onClick(CmdPrint, [this] { CmdPrint_Click(); });
+  onClick(Command1, [this] { Command1_Click(); });
+  onClick(CmdExit, [this] { cmdExit_Click(); });
 }
 
 void FormCBYC::load() {
@@ -298,12 +137,110 @@ void FormCBYC::load() {
   mnuView->menuAction()->setEnabled(true);
 }
 
+void FormCBYC::unload() {
+  if (auto* info = program().existing<FormCenInfo>()) program().hide(*info);
+}
+
+void FormCBYC::Chk_Click(const CensusColumn& column) {
+  const bool ticked = checkValue(this->*column.box) == 1;
+  const bool gender = column.census == 1790;
+  if (ticked) {
+    // 1790 asks for the gender first; its frames stay as they are.
+    if (gender) {
+      CmdMaleA->show();
+      CmdFemaleA->show();
+    } else {
+      (this->*column.frames[0])->show();
+    }
+    LblYourYears->setText(gender ? kChooseGender : kChooseRange);
+  } else {
+    if (gender) {
+      CmdMaleA->hide();
+      CmdFemaleA->hide();
+    }
+    for (QGroupBox* FormCBYC::*member : column.frames) {
+      if (!member) continue;
+      (this->*member)->hide();
+      clearOptions(this->*member);
+    }
+  }
+  CheckTickedYears();
+}
+
+void FormCBYC::CmdMaleA_Click() {
+  Frame1790M->show();
+  CmdMaleA->hide();
+  CmdFemaleA->show();
+  LbL1790M->show();
+  Frame1790F->hide();
+  clearOptions(Frame1790F);
+  LblYourYears->setText(kChooseRange);
+}
+
+void FormCBYC::CmdFemaleA_Click() {
+  Frame1790F->show();
+  CmdFemaleA->hide();
+  CmdMaleA->show();
+  LbL1790F->show();
+  Frame1790M->hide();
+  clearOptions(Frame1790M);
+  setOptionValue(option(QStringLiteral("Opt1790F_1")), true);
+  LblYourYears->setText(kAllFemales);
+}
+
+void FormCBYC::clearOptions(const QGroupBox* frame) {
+  for (QRadioButton* opt : options_)
+    if (opt->parentWidget() == frame) setOptionValue(opt, false);
+}
+
+void FormCBYC::CheckTickedYears() {
+  std::int16_t ticked = 0;
+  for (QCheckBox* box : censusBoxes())
+    if (checkValue(box) == 1) ++ticked;
+  if (ticked > 0)
+    mnuEdit->menuAction()->setEnabled(true);
+  else
+    ReseT();
+}
+
+void FormCBYC::ReseT() {
+  // Unticking a box runs its click handler, which clears its frame and may
+  // come back here through CheckTickedYears once the last box is unticked;
+  // the steps below then simply run twice.
+  for (QCheckBox* box : censusBoxes()) setCheckValue(box, 0);
+  for (const CensusColumn& column : kColumns)
+    for (QGroupBox* FormCBYC::*member : column.frames)
+      if (member) {
+        (this->*member)->hide();
+        clearOptions(this->*member);
+      }
+  CmdMaleA->hide();
+  CmdFemaleA->hide();
+  LblYourYears->show();
+  Frame1->setTitle(QStringLiteral("Instructions"));
+  Frame2->setTitle(QStringLiteral("Information"));
+  setForeColor(LblYourYears, colors::windowText());
+  LblYourYears->setText(census::text::chooseCensusYears);
+  TextDisplay->setText(census::text::introduction);
+  setForeColor(TextDisplay, colors::windowText());
+  mnuEdit->menuAction()->setEnabled(false);
+  program().state<CensusState>().CensusYearsText.clear();
+}
+
 void FormCBYC::CmdCalc_Click() { Blankchks(program()); }
+void FormCBYC::CmdPrint_Click() { census::printResults(*this, census::PrintCommand::Button); }
+void FormCBYC::mnuPrint_Click() { census::printResults(*this, census::PrintCommand::Menu); }
+void FormCBYC::Command1_Click() { program().open<FormCenInfo>(); }
+// The Census Information window is hidden by unload().
+void FormCBYC::cmdExit_Click() { program().close(*this); }
+void FormCBYC::mnuStart_Click() { program().open<FormBegin>(true); }
+void FormCBYC::mnuBAD_Click() { program().open<FormBAD>(true); }
+void FormCBYC::mnuDOW_Click() { program().open<FormDOW>(true); }
+void FormCBYC::mnuExit_Click() { program().end(); }
+void FormCBYC::mnuAbout_Click() { program().open<frmAbout>(); }
 
 std::array<QCheckBox*, census::kCensusCount> FormCBYC::censusBoxes() const {
-  std::array<QCheckBox*, kCensusCount> boxes{};
-  for (std::size_t c = 0; c < kCensusCount; ++c) boxes[c] = this->*kColumns[c].box;
-  return boxes;
+  return {Chk1790, Chk1800, Chk1810, Chk1820, Chk1830, Chk1840};
 }
 
 }  // namespace vantel

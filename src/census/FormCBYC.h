@@ -2,23 +2,25 @@
 // The Census birth-year calculator window: one column per census of 1790 to
 // 1840, each a check box above a frame of age-range options, the 1790 gender
 // buttons, the command buttons, the two explanatory areas at the bottom and the
-// form's menus. The age-range options are built from CensusAgeRanges; the
-// calculation itself is left to Blankchks and CountCalcDisplay.
+// form's menus. Its controls are declared in FormCBYC.ui, except the 45
+// age-range options, which are built from CensusAgeRanges into the frames the
+// file declares; its menus are the table of FormCBYC.cpp, where all its
+// handlers are wired. The calculation is left to Blankchks and
+// CountCalcDisplay, the printing to CensusPrinting.
 
-#include <QFrame>
+#include <QAction>
 #include <QHash>
+#include <QMenu>
 #include <array>
 
 #include "census/rules/CensusAgeRanges.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
-
-class QAction;
-class QMenu;
+#include "ui_FormCBYC.h"
 
 namespace vantel {
 
-class FormCBYC : public Form {
+class FormCBYC : public Form, public Ui::FormCBYC {
   Q_OBJECT
  public:
   explicit FormCBYC(Program& program);
@@ -26,9 +28,14 @@ class FormCBYC : public Form {
   // Form_Load: hides the age-range frames and the gender buttons, clears the
   // 1790 options and enables the View menu.
   void load() override;
+  // Closing the form hides the Census Information window it opened.
+  void unload() override;
 
   // The calculate request: runs Blankchks and nothing else.
   void CmdCalc_Click();
+  // Puts the form back to its empty state: nothing ticked, no frame, the
+  // starting texts, no stored result.
+  void ReseT();
 
   // The census check boxes, Chk1790 first.
   std::array<QCheckBox*, census::kCensusCount> censusBoxes() const;
@@ -40,46 +47,7 @@ class FormCBYC : public Form {
   // other name.
   QRadioButton* option(const QString& name) const { return optionByName_.value(name); }
 
-  // Census columns.
-  QCheckBox* Chk1790 = nullptr;
-  QCheckBox* Chk1800 = nullptr;
-  QCheckBox* Chk1810 = nullptr;
-  QCheckBox* Chk1820 = nullptr;
-  QCheckBox* Chk1830 = nullptr;
-  QCheckBox* Chk1840 = nullptr;
-  QGroupBox* Frame1790M = nullptr;
-  QGroupBox* Frame1790F = nullptr;
-  QGroupBox* Frame1800 = nullptr;
-  QGroupBox* Frame1810 = nullptr;
-  QGroupBox* Frame1820 = nullptr;
-  QGroupBox* Frame1830 = nullptr;
-  QGroupBox* Frame1840 = nullptr;
-  QFrame* Line1 = nullptr;
-
-  // 1790 gender controls.
-  QPushButton* CmdMaleA = nullptr;
-  QPushButton* CmdFemaleA = nullptr;
-  QLabel* LbL1790M = nullptr;
-  QLabel* LbL1790F = nullptr;
-  QLabel* ImageMale = nullptr;
-  QLabel* ImageFemale = nullptr;
-
-  // Command buttons and logo.
-  QPushButton* CmdCalc = nullptr;
-  QPushButton* CmdClear = nullptr;
-  QPushButton* CmdPrint = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* CmdExit = nullptr;
-  QLabel* ImageTamsford = nullptr;
-
-  // Explanatory areas.
-  QGroupBox* Frame1 = nullptr;
-  QLabel* LblYourYears = nullptr;
-  QFrame* Line2 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  MultiLineText* TextDisplay = nullptr;
-
-  // Menus and their items.
+  // Menus and their items, made from the menu table.
   QMenu* mnuOpen = nullptr;
   QAction* mnuStart = nullptr;
   QAction* mnuline1 = nullptr;
@@ -102,12 +70,37 @@ class FormCBYC : public Form {
   QAction* mnuAbout = nullptr;
 
  private:
-  void buildCensusColumns();
-  void buildGenderControls();
-  void buildCommandButtons();
-  void buildExplanatoryAreas();
-  void buildMenus();
-  QFrame* addLine(const char* name, int y);
+  // One census column: its check box, the frames it opens (1790 has one per
+  // gender and opens them through the gender buttons) and its year.
+  struct CensusColumn {
+    QCheckBox* FormCBYC::*box;
+    std::array<QGroupBox * FormCBYC::*, 2> frames;
+    int census;
+  };
+  static const std::array<CensusColumn, census::kCensusCount> kColumns;
+
+  // Builds the age-range options of CensusAgeRanges into their frames.
+  void buildAgeRangeOptions();
+  void wire();
+
+  // A census box changed: its frame (for 1790 the gender buttons) shows or
+  // hides with its options cleared, then CheckTickedYears.
+  void Chk_Click(const CensusColumn& column);
+  void CmdMaleA_Click();
+  void CmdFemaleA_Click();
+  // Enables the Edit menu while a census is ticked; resets the form when none is.
+  void CheckTickedYears();
+  void clearOptions(const QGroupBox* frame);
+
+  void CmdPrint_Click();
+  void mnuPrint_Click();
+  void Command1_Click();
+  void cmdExit_Click();
+  void mnuStart_Click();
+  void mnuBAD_Click();
+  void mnuDOW_Click();
+  void mnuExit_Click();
+  void mnuAbout_Click();
 
   std::array<QRadioButton*, census::kAgeRangeCount> options_{};
   QHash<QString, QRadioButton*> optionByName_;

@@ -1,6 +1,10 @@
 #include "census/FormCenInfo.h"
 
+#include <QToolButton>
+
+#include "forms/Program.h"
 #include "resources/Artwork.h"
+#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -8,7 +12,43 @@ FormCenInfo::FormCenInfo(Program& program)
     : Form(program, QStringLiteral("FormCenInfo"), QStringLiteral("Census Information")) {
   setupUi(this);
   adoptControls();
+  useFormBackground();
   setWindowIcon(artwork::programIcon());
+  ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
+  setDefaultButton(cmdCenExit);
+
+  // Print, Close, Exit and About do what their namesakes on the other forms
+  // do; Close hides the window as its Exit button does.
+  using namespace menu;
+  buildMenus<FormCenInfo>({
+      bar(&FormCenInfo::mnuOpen, "mnuOpen", "&Open"),
+      line(&FormCenInfo::mnuline, "mnuline"),
+      item(&FormCenInfo::mnuprint, "mnuprint", "&Print", nullptr, &FormCenInfo::mnuprint_Click),
+      item(&FormCenInfo::mnuclose, "mnuclose", "&Close", nullptr, &FormCenInfo::cmdCenExit_Click),
+      item(&FormCenInfo::mnuExit, "mnuExit", "E&xit", nullptr, &FormCenInfo::mnuExit_Click),
+      bar(&FormCenInfo::mnuedit, "mnuedit", "&Edit", Disabled),
+      bar(&FormCenInfo::mnuView, "mnuView", "&View"),
+      item(&FormCenInfo::mnuXcenInfo, "mnuXcenInfo", "E&xit Census Information", nullptr,
+           &FormCenInfo::cmdCenExit_Click),
+      windows(&FormCenInfo::mnuWindow, "mnuWindow", "&Window"),
+      bar(&FormCenInfo::mnuHelp, "mnuHelp", "&Help"),
+      item(&FormCenInfo::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr,
+           &FormCenInfo::mnuAbout_Click),
+  });
+  wire();
 }
+
+void FormCenInfo::wire() {
+  onClick(cmdCenExit, [this] { cmdCenExit_Click(); });
+  // The six tabs fit the tab control side by side, so its tab bar never scrolls;
+  // Qt makes the bar's scroll buttons all the same, and they stay unused.
+  SSTab2->setUsesScrollButtons(false);
+  for (QToolButton* scroll : SSTab2->findChildren<QToolButton*>()) markInert(scroll);
+}
+
+void FormCenInfo::cmdCenExit_Click() { program().hide(*this); }
+void FormCenInfo::mnuprint_Click() { program().platform().printForm(*this); }
+void FormCenInfo::mnuExit_Click() { program().end(); }
+void FormCenInfo::mnuAbout_Click() { program().open<frmAbout>(); }
 
 }  // namespace vantel

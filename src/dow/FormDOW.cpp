@@ -2,12 +2,18 @@
 
 #include <QMenu>
 #include <QPalette>
+#include <QTextCursor>
 
+#include "bad/FormBAD.h"
 #include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
+#include "census/FormCBYC.h"
+#include "census/FormCenInfo.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
+#include "shell/FormBegin.h"
+#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -24,23 +30,28 @@ FormDOW::FormDOW(Program& program)
   using namespace menu;
   buildMenus<FormDOW>({
       bar(&FormDOW::mnuopen, "mnuopen", "&Open"),
-      item(&FormDOW::mnuBegin, "mnuBegin", "&Getting Started", "Ctrl+G", inert),
+      item(&FormDOW::mnuBegin, "mnuBegin", "&Getting Started", "Ctrl+G", &FormDOW::mnuBegin_Click),
       line(&FormDOW::mnuline3, "mnuline3"),
-      item(&FormDOW::mnuCBYC, "mnuCBYC", "Age-Birth-Death Date Calculator", "Ctrl+A", inert),
-      item(&FormDOW::mnuCBYC3, "mnuCBYC3", "Census Birth Year Calculator", "Ctrl+C", inert),
+      item(&FormDOW::mnuCBYC, "mnuCBYC", "Age-Birth-Death Date Calculator", "Ctrl+A",
+           &FormDOW::mnuCBYC_Click),
+      item(&FormDOW::mnuCBYC3, "mnuCBYC3", "Census Birth Year Calculator", "Ctrl+C",
+           &FormDOW::mnuCBYC3_Click),
+      // This form's own item only carries the check mark.
       item(&FormDOW::mnuDOW, "mnuDOW", "Day of the Week Calculator", "Ctrl+D", inert, Checked),
       line(&FormDOW::mnuline1, "mnuline1"),
-      item(&FormDOW::mnuPrint, "mnuPrint", "Print Form", "Ctrl+P", inert, Disabled),
+      item(&FormDOW::mnuPrint, "mnuPrint", "Print Form", "Ctrl+P", &FormDOW::mnuPrint_Click,
+           Disabled),
       line(&FormDOW::mnuline, "mnuline"),
-      item(&FormDOW::mnuClose, "mnuClose", "Close", "Ctrl+L", inert),
+      item(&FormDOW::mnuClose, "mnuClose", "Close", "Ctrl+L", &FormDOW::mnuClose_Click),
       line(&FormDOW::mnuline2, "mnuline2"),
-      item(&FormDOW::mnuExit, "mnuExit", "Exit", "Ctrl+X", inert),
+      item(&FormDOW::mnuExit, "mnuExit", "Exit", "Ctrl+X", &FormDOW::mnuExit_Click),
       bar(&FormDOW::mnuEdit, "mnuEdit", "&Edit", Disabled),
-      item(&FormDOW::mnuReset, "mnuReset", "Reset Form", "Ctrl+R", inert),
+      item(&FormDOW::mnuReset, "mnuReset", "Reset Form", "Ctrl+R", &FormDOW::mnuReset_Click),
       bar(&FormDOW::mnuView, "mnuView", "&View", Disabled),
       windows(&FormDOW::mnuWindow, "mnuWindow", "&Window"),
       bar(&FormDOW::MnuHelp, "MnuHelp", "&Help"),
-      item(&FormDOW::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr, inert),
+      item(&FormDOW::mnuAbout, "mnuAbout", "About Tamsford Genealogy Calculator", nullptr,
+           &FormDOW::mnuAbout_Click),
   });
   wire();
 }
@@ -58,7 +69,10 @@ void FormDOW::wire() {
   onLostFocus(txtYear, [this] { enableResetIfFilled(txtYear->text()); });
 
   onClick(CmdDOWgo, [this] { CmdDOWgo_Click(); });
-  for (QAbstractButton* notYet : {cmdReset, CmdPrintForm, cmdExit, cmdPrntNote}) markInert(notYet);
+  onClick(cmdReset, [this] { cmdReset_Click(); });
+  onClick(CmdPrintForm, [this] { CmdPrintForm_Click(); });
+  onClick(cmdPrntNote, [this] { cmdPrntNote_Click(); });
+  onClick(cmdExit, [this] { cmdExit_Click(); });
 }
 
 void FormDOW::enableResetIfFilled(const QString& text) {
@@ -82,5 +96,107 @@ void FormDOW::CmdDOWgo_Click() {
   TxtDay->setText(QString());
   CheckValues::CheckDowDate(program());
 }
+
+void FormDOW::ReseT() {
+  CmbMth->clearList();
+  CmbDay->clearList();
+  txtYear->setText(QString());
+  TxtDay->setText(QString());
+  enablePrintCommands(false);
+  TextHowto->setText(QStringLiteral(
+      "To begin, enter the date above for which you'd like to calculate the day of the week."));
+  setForeColor(TextHowto, colors::tooltipText());
+  Frame2->setTitle(QStringLiteral("Instructions"));
+  mnuEdit->menuAction()->setEnabled(false);
+  cmdReset->setEnabled(false);
+}
+
+void FormDOW::cmdReset_Click() { ReseT(); }
+void FormDOW::mnuReset_Click() { ReseT(); }
+
+void FormDOW::enablePrintCommands(bool enabled) {
+  CmdPrintForm->setEnabled(enabled);
+  mnuPrint->setEnabled(enabled);
+}
+
+void FormDOW::refusePrint() {
+  program().platform().msgBox(
+      QStringLiteral("You have not calculated a day of the week.  Select a complete date and "
+                     "calculate a day of the week."),
+      QStringLiteral("No Results to Print"), msg::Critical);
+  enablePrintCommands(false);
+}
+
+void FormDOW::moveFocusOffNote() {
+  // Hiding the control that has the focus sends the focus on in tab order, past
+  // the note's button round to the month box, whose entry would empty the month
+  // about to be printed.
+  QWidget* focused = focusedControl();
+  if (focused == txtAddInfo || focused == cmdPrntNote)
+    focusControl(CmdPrintForm->isEnabled() ? CmdPrintForm : CmdDOWgo);
+}
+
+bool FormDOW::printOrAskForNote() {
+  if (TxtDay->text().isEmpty()) {
+    refusePrint();
+    return false;
+  }
+  const int answer = program().platform().msgBox(
+      QStringLiteral("Would you like to add a note regarding this date and coresponding day of "
+                     "the week to this screen print?"),
+      QStringLiteral("Add Note?"), msg::YesNo);
+  if (answer == msg::Yes) return true;
+  moveFocusOffNote();
+  txtAddInfo->hide();
+  cmdPrntNote->hide();
+  program().platform().printForm(*this);
+  return false;
+}
+
+void FormDOW::showNoteBox(const QString& text) {
+  txtAddInfo->show();
+  cmdPrntNote->show();
+  txtAddInfo->setPlainText(text);
+}
+
+void FormDOW::CmdPrintForm_Click() {
+  if (!printOrAskForNote()) return;
+  showNoteBox(QStringLiteral("Add note here."));
+  focusControl(txtAddInfo);
+  // The first 16 characters: the whole note, so that typing replaces it.
+  QTextCursor cursor = txtAddInfo->textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(qMin(16, static_cast<int>(txtAddInfo->toPlainText().size())),
+                     QTextCursor::KeepAnchor);
+  txtAddInfo->setTextCursor(cursor);
+  enablePrintCommands(false);
+}
+
+void FormDOW::mnuPrint_Click() {
+  if (printOrAskForNote()) showNoteBox(QStringLiteral("Add Note here."));
+}
+
+void FormDOW::cmdPrntNote_Click() {
+  if (TxtDay->text().isEmpty()) return refusePrint();
+  moveFocusOffNote();
+  cmdPrntNote->hide();
+  program().platform().printForm(*this);  // with the note box and what was typed into it
+  txtAddInfo->hide();
+  enablePrintCommands(true);
+}
+
+void FormDOW::cmdExit_Click() {
+  Program& p = program();
+  p.close(*this);
+  p.hide(p.form<FormCenInfo>());
+}
+
+void FormDOW::mnuClose_Click() { program().close(*this); }
+void FormDOW::mnuExit_Click() { program().end(); }
+
+void FormDOW::mnuBegin_Click() { program().open<FormBegin>(true); }
+void FormDOW::mnuCBYC_Click() { program().open<FormBAD>(true); }
+void FormDOW::mnuCBYC3_Click() { program().open<FormCBYC>(true); }
+void FormDOW::mnuAbout_Click() { program().open<frmAbout>(true); }
 
 }  // namespace vantel

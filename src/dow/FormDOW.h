@@ -24,6 +24,9 @@ class FormDOW : public Form, public Ui::FormDOW {
   void CmbDay_GotFocus();
   // Click of CmdDOWgo: empties the result, then checks the date and computes.
   void CmdDOWgo_Click();
+  // Empties the date and the result and puts the starting instructions back;
+  // the note box, its text and the result's colour stay as they are.
+  void ReseT();
 
   // Menus and their items, made from the menu table.
   QMenu* mnuopen = nullptr;
@@ -49,6 +52,30 @@ class FormDOW : public Form, public Ui::FormDOW {
   void wire();
   // Leaving a date field with text in it makes the form resettable.
   void enableResetIfFilled(const QString& text);
+
+  void cmdReset_Click();
+  void mnuReset_Click();
+  void CmdPrintForm_Click();
+  void mnuPrint_Click();
+  void cmdPrntNote_Click();
+  void cmdExit_Click();
+  void mnuClose_Click();
+  void mnuExit_Click();
+  void mnuBegin_Click();
+  void mnuCBYC_Click();
+  void mnuCBYC3_Click();
+  void mnuAbout_Click();
+
+  // The first steps of both print commands: refuses while no weekday is shown,
+  // then asks about a note and, on No, prints at once. True when the user wants
+  // to write a note first.
+  bool printOrAskForNote();
+  // "No Results to Print"; both print commands are disabled.
+  void refusePrint();
+  void enablePrintCommands(bool enabled);
+  void showNoteBox(const QString& text);
+  // Keeps the focus out of the note box and its button before they hide.
+  void moveFocusOffNote();
 };
 
 }  // namespace vantel

@@ -146,19 +146,26 @@ void setCheckValue(QCheckBox* box, int value) {
 }
 
 namespace {
-QPalette::ColorRole textRole(const QWidget* w) {
-  return (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
-          qobject_cast<const QComboBox*>(w))
-             ? QPalette::Text
-             : QPalette::WindowText;
+bool isEditBox(const QWidget* w) {
+  return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+         qobject_cast<const QComboBox*>(w);
 }
 }  // namespace
 
-QColor foreColor(const QWidget* w) { return w->palette().color(textRole(w)); }
+QColor foreColor(const QWidget* w) {
+  return w->palette().color(isEditBox(w) ? QPalette::Text : w->foregroundRole());
+}
 
 void setForeColor(QWidget* w, const QColor& color) {
   QPalette p = w->palette();
-  p.setColor(textRole(w), color);
+  if (isEditBox(w)) {
+    p.setColor(QPalette::Text, color);
+  } else {
+    // A label paints with the text colour that goes with its background: the
+    // window's, or the button face's inside a frame filled with that grey.
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::ButtonText, color);
+  }
   w->setPalette(p);
 }
 

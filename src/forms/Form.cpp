@@ -149,8 +149,11 @@ QAction* Form::makeItem(QMenu* menu, const menu::Kind kind, const char* name, co
   QAction* item = addItem(menu, name, QString::fromUtf8(caption));
   if (shortcut) item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
   if (state & menu::Checked) {
+    // The check mark stays when the item is chosen. (An exclusive group would
+    // keep it too, but styles then draw a radio dot instead of a check mark.)
     item->setCheckable(true);
     item->setChecked(true);
+    connect(item, &QAction::triggered, item, [item] { item->setChecked(true); });
   }
   item->setEnabled(!(state & menu::Disabled));
   item->setVisible(!(state & menu::Hidden));

@@ -1,5 +1,7 @@
 #include "forms/FormPrinter.h"
 
+#include <cups/cups.h>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,8 +41,15 @@ bool FormPrinter::printImage(const QImage& image, QPrinter& printer) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(target, image);
   const bool ended = painter.end();
-  return ended && printer.printerState() != QPrinter::Error &&
-         printer.printerState() != QPrinter::Aborted;
+  if (!ended || printer.printerState() == QPrinter::Error ||
+      printer.printerState() == QPrinter::Aborted)
+    return false;
+  // Ending the painter hands the page to the print server, but Qt does not say
+  // whether the server took it (a printer that refuses jobs, a server gone
+  // away): that answer is the last one its client library received.
+  const bool toPrintServer =
+      printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
+  return !toPrintServer || cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 bool FormPrinter::print(Form& form) {

@@ -16,16 +16,21 @@ static void registerArtwork() {
 
 namespace vantel::artwork {
 
-QPixmap picture(const QString& file, QSize size) {
+QImage render(const QString& file, QSize pixels) {
   registerArtwork();
-  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QSvgRenderer renderer(QStringLiteral(":/vantel/") + file);
   if (renderer.isValid()) {
     QPainter painter(&image);
     renderer.render(&painter);
   }
+  return image;
+}
+
+QPixmap picture(const QString& file, QSize size) {
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  QImage image = render(file, size * ratio);
   image.setDevicePixelRatio(ratio);
   return QPixmap::fromImage(image);
 }

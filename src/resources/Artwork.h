@@ -4,6 +4,7 @@
 // the size a form asks for.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -12,6 +13,8 @@ namespace vantel::artwork {
 
 // Any picture of the resources by its file name ("splash.svg"), at that size.
 QPixmap picture(const QString& file, QSize size);
+// The same picture drawn into an image of exactly that many pixels.
+QImage render(const QString& file, QSize pixels);
 
 // The splash artwork, 314 x 164.
 QPixmap splash();

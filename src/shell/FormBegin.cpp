@@ -5,6 +5,7 @@
 #include "dow/FormDOW.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
+#include "resources/Icons.h"
 #include "shell/frmAbout.h"
 
 namespace vantel {
@@ -13,7 +14,9 @@ FormBegin::FormBegin(Program& program)
     : Form(program, QStringLiteral("FormBegin"), QStringLiteral("Getting Started")) {
   setupUi(this);
   adoptControls();
-  setWindowIcon(artwork::programIcon());
+  useFormBackground();
+  ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
+  setWindowIcon(artwork::icon(QStringLiteral("begin.svg")));
 
   using namespace menu;
   buildMenus<FormBegin>({
@@ -34,13 +37,42 @@ FormBegin::FormBegin(Program& program)
       line(&FormBegin::mnuline3, "mnuline3"),
       item(&FormBegin::mnuexit, "mnuexit", "E&xit", nullptr, &FormBegin::mnuExit_Click),
       bar(&FormBegin::mnuedit, "mnuedit", "&Edit", Disabled),
-      item(&FormBegin::mnuClearForm, "mnuClearForm", "&Clear Form", nullptr, inert),
+      item(&FormBegin::mnuClearForm, "mnuClearForm", "&Clear Form", nullptr,
+           &FormBegin::mnuClearForm_Click),
       bar(&FormBegin::mnuview, "mnuview", "&View", Disabled),
       windows(&FormBegin::mnuwindow, "mnuwindow", "&Window"),
       bar(&FormBegin::mnuhelp, "mnuhelp", "&Help"),
       item(&FormBegin::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr,
            &FormBegin::mnuAbout_Click),
   });
+  wire();
+}
+
+void FormBegin::wire() {
+  onClick(Picture2, [this] { Picture2_Click(); });
+  onClick(Picture1, [this] { Picture1_Click(); });
+  onClick(Picture4, [this] { Picture4_Click(); });
+  onClick(PictureInfoBAD, [this] { PictureInfoBAD_Click(); });
+  onClick(PictureInfoCBY, [this] { PictureInfoCBY_Click(); });
+  onClick(PictureInfoDOW, [this] { PictureInfoDOW_Click(); });
+}
+
+void FormBegin::showExplanation(QWidget* text) {
+  for (QWidget* other : {TextBAD, TextCBY, TextDOW})
+    if (other != text) other->hide();
+  text->show();
+  mnuedit->menuAction()->setEnabled(true);
+}
+
+void FormBegin::Picture2_Click() { program().open<FormBAD>(true); }
+void FormBegin::Picture1_Click() { program().open<FormCBYC>(true); }
+void FormBegin::Picture4_Click() { program().open<FormDOW>(true); }
+
+void FormBegin::mnuClearForm_Click() {
+  TextCBY->hide();
+  TextBAD->hide();
+  TextDOW->hide();
+  mnuedit->menuAction()->setEnabled(false);
 }
 
 void FormBegin::mnuStart_Click() { program().open<FormBegin>(true); }

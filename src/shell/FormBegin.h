@@ -1,8 +1,9 @@
 #pragma once
-// The Getting Started page, the first child window of the main window. Its
-// controls are declared in FormBegin.ui, its menus in the table of
-// FormBegin.cpp, which leads to the calculators, the About dialog and the end of
-// the program.
+// The Getting Started page, the first child window of the main window: a band
+// for each calculator with its icon, which opens it, a summary, and a "More
+// Info" button that shows the calculator's explanation below the bands, one at
+// a time. Its controls are declared in FormBegin.ui, its menus in the table of
+// FormBegin.cpp, where all its handlers are wired.
 
 #include <QAction>
 #include <QMenu>
@@ -37,6 +38,17 @@ class FormBegin : public Form, public Ui::FormBegin {
   QAction* mnuAbout = nullptr;
 
  private:
+  void wire();
+  // Shows this explanation alone and makes the page clearable.
+  void showExplanation(QWidget* text);
+
+  void Picture2_Click();
+  void Picture1_Click();
+  void Picture4_Click();
+  void PictureInfoBAD_Click() { showExplanation(TextBAD); }
+  void PictureInfoCBY_Click() { showExplanation(TextCBY); }
+  void PictureInfoDOW_Click() { showExplanation(TextDOW); }
+  void mnuClearForm_Click();
   void mnuStart_Click();
   void mnuBAD_Click();
   void mnuCBYC_Click();

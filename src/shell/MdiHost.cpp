@@ -154,9 +154,12 @@ void MdiHost::closeChildren() {
 void MdiHost::refreshMenus() {
   const Form* active = activeChild();
   const QList<QMenu*>& menus = active ? active->menus() : main_.menus();
-  QList<QAction*> wanted;
-  for (QMenu* menu : menus) wanted.append(menu->menuAction());
-  if (bar_->actions() == wanted) return;
+  const QList<QAction*> shown = bar_->actions();
+  // Compared one by one: an emptied list and a never-filled one may not share
+  // a data pointer, and Qt's own comparison then hands memcmp a null pointer.
+  bool same = shown.size() == menus.size();
+  for (qsizetype i = 0; same && i < menus.size(); ++i) same = shown[i] == menus[i]->menuAction();
+  if (same) return;
   bar_->clear();
   for (QMenu* menu : menus) bar_->addMenu(menu);
 }

@@ -1,3 +1,4 @@
+#include "bad/BadVariables.h"
 #include "bad/CheckCalculate.h"
 #include "bad/CheckCalculateFixture.h"
 
@@ -121,8 +122,10 @@ class CheckCalculateTest : public BadTest {
       fill(e);
       calculate();
       const std::string what = c.title.toStdString() + " for \"" + c.value.toStdString() + '"';
+      SCOPED_TRACE(what);
       const auto messages = platform.messages();
-      ASSERT_EQ(messages.size(), 1) << what;
+      EXPECT_EQ(messages.size(), 1);
+      if (messages.size() != 1) continue;
       EXPECT_EQ(messages[0].prompt, c.prompt) << what;
       EXPECT_EQ(messages[0].title, c.title);
       EXPECT_EQ(messages[0].style, c.icon | msg::OkOnly) << what;
@@ -170,11 +173,12 @@ TEST_F(CheckCalculateTest, ADeathBeforeTheBirthIsRefused) {
       {"March", "1", "1900", "", "", "", "February", "28", "1900"},
   };
   for (const auto& e : deaths) {
+    SCOPED_TRACE(e.dMonth.toStdString() + ' ' + e.dDay.toStdString());
     choose(form.OptAge);
     fill(e);
     calculate();
-    ASSERT_EQ(platform.messages().size(), 1)
-        << e.dMonth.toStdString() << ' ' << e.dDay.toStdString();
+    EXPECT_EQ(platform.messages().size(), 1);
+    if (platform.messages().size() != 1) continue;
     EXPECT_EQ(platform.messages()[0].prompt, prompt);
     EXPECT_EQ(platform.messages()[0].title, "Death Before Birth!");
     EXPECT_EQ(platform.messages()[0].icon(), msg::Information);
@@ -186,7 +190,7 @@ TEST_F(CheckCalculateTest, ADeathBeforeTheBirthIsRefused) {
 
 TEST_F(CheckCalculateTest, ACompleteRequestIsComputed) {
   struct Case {
-    QRadioButton* FormBAD::*option;
+    OptionButton* FormBAD::*option;
     Entries entries;
     TextBox* FormBAD::*result;
     const char* text;
@@ -218,6 +222,7 @@ TEST_F(CheckCalculateTest, ACompleteRequestIsComputed) {
        "August 15, 1900"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
     choose(form.*(c.option));
     fill(c.entries);
     calculate();
@@ -242,29 +247,64 @@ TEST_F(CheckCalculateTest, WithNoOptionNothingIsCheckedOrComputed) {
     EXPECT_FALSE(vantel::shown(f));
 }
 
-// Enter in the birth year box presses Calculate while the focus stays there: the
-// age is shown first, then the leap-day check of the birth date speaks.
+// Enter in a year box presses Calculate while the focus stays there: the age is
+// shown first, then the Calculate click's own 29-February check of that date
+// speaks, once, and the focus goes to its day box.
 TEST_F(CheckCalculateTest, ALeapDayOfACommonYearIsReportedAfterTheResult) {
-  choose(form.OptAge);
-  enter(form.cmbDMonth, "May");
-  enter(form.txtDYear, "1950");
-  enter(form.cmbDDay, "3");
-  enter(form.cmbBMonth, "February");
-  enter(form.cmbBDay, "29");  // no year yet: the list offers the 29th
-  enter(form.txtBYear, "1900");
-  platform.clear();
-  QTest::keyClick(form.txtBYear, Qt::Key_Return);
-  EXPECT_EQ(form.TxTAgeDis->text(), "50 Years, 2 Months and 4 Days");
-  EXPECT_TRUE(vantel::shown(form.FrameAgeDis));
-  const auto messages = platform.messages();
-  ASSERT_FALSE(messages.isEmpty());
-  for (const auto& m : messages) {
-    EXPECT_EQ(m.prompt,
-              "1900 is not a leap year and therefore only has 28 days, please pick another birth "
-              "day or enter a different birth year.");
-    EXPECT_EQ(m.title, "Non Leap Year! (Birth)");
+  const QString rest =
+      " is not a leap year and therefore only has 28 days, please pick another %1 day or enter a "
+      "different %1 year.";
+  struct Row {
+    const char* name;
+    Entries entries;  // no years yet, so that the day lists offer the 29th
+    TextBox* FormBAD::*otherYear;
+    const char* otherYearText;
+    TextBox* FormBAD::*enterIn;  // the year of the 29th, typed last
+    const char* title;
+    const char* wording;
+    const char* dayBox;
+    const char* age;
+  };
+  const Row rows[] = {
+      {"birth",
+       {"February", "29", "", "", "", "", "May", "3", ""},
+       &FormBAD::txtDYear,
+       "1950",
+       &FormBAD::txtBYear,
+       "Non Leap Year! (Birth)",
+       "birth",
+       "cmbBDay",
+       "50 Years, 2 Months and 4 Days"},
+      {"death",
+       {"May", "3", "", "", "", "", "February", "29", ""},
+       &FormBAD::txtBYear,
+       "1850",
+       &FormBAD::txtDYear,
+       "Non Leap Year! (Death)",
+       "death",
+       "cmbDDay",
+       "49 Years, 9 Months and 26 Days"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    choose(form.OptAge);
+    fill(row.entries);
+    enter(form.*row.otherYear, row.otherYearText);
+    enter(form.*row.enterIn, "1900");
+    platform.clear();
+    QTest::keyClick(form.*row.enterIn, Qt::Key_Return);
+    EXPECT_EQ(form.TxTAgeDis->text(), row.age);
+    EXPECT_TRUE(vantel::shown(form.FrameAgeDis));
+    // Once: leaving the year box when the message sends the focus to the day
+    // box does not check the date a second time.
+    const auto messages = platform.messages();
+    EXPECT_EQ(messages.size(), 1);
+    for (const auto& m : messages) {
+      EXPECT_EQ(m.prompt, "1900" + rest.arg(row.wording));
+      EXPECT_EQ(m.title, row.title);
+    }
+    EXPECT_EQ(focused(), row.dayBox);
   }
-  EXPECT_EQ(focused(), "cmbBDay");
 }
 
 // Whatever is typed into a year or age field, a request ends in one message or a
@@ -272,7 +312,7 @@ TEST_F(CheckCalculateTest, ALeapDayOfACommonYearIsReportedAfterTheResult) {
 TEST_F(CheckCalculateTest, HostileTextsInEveryTypedFieldGiveAMessageOrAResult) {
   const QString hostile[] = {"", " ", "abc", "-1", "12.5", "1e5", "9e99", "&H10", "12a", "0"};
   struct Field {
-    QRadioButton* FormBAD::*option;
+    OptionButton* FormBAD::*option;
     QString Entries::*entry;
     TextBox* FormBAD::*result;
   };
@@ -298,6 +338,113 @@ TEST_F(CheckCalculateTest, HostileTextsInEveryTypedFieldGiveAMessageOrAResult) {
         EXPECT_EQ(form.cmbAMonth->text(), text);
       }
     }
+}
+
+// A birth date computed before 1583 is refused: the age in years is selected for
+// correction, the result shown before stays, and so does BadResultShown.
+TEST_F(CheckCalculateTest, ABirthDateBefore1583IsNotShown) {
+  struct Row {
+    const char* death;
+    const char* ageYears;
+    const char* ageDays;
+    const char* birth;  // empty: refused
+  };
+  const Row rows[] = {
+      {"1900", "1e3", "0", ""}, {"1900", "1e4", "0", ""},
+      {"1583", "110", "0", ""}, {"1583", "0", "1", "February 28, 1583"},
+      {"1583", "1", "0", ""},   {"1584", "1", "0", "March 1, 1583"},
+  };
+  const QString earlier = "December 1, 1900";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.death) + " less " + row.ageYears + " years " + row.ageDays);
+    choose(form.OptBirth);
+    fill({"", "", "", "0", "0", "0", "December", "1", "1900"});
+    calculate();  // a result first
+    EXPECT_EQ(form.TxTBirthDis->text(), earlier);
+    fill({"", "", "", "0", row.ageDays, row.ageYears, "March", "1", row.death});
+    calculate();
+    if (*row.birth) {
+      EXPECT_TRUE(platform.messages().isEmpty());
+      EXPECT_EQ(form.TxTBirthDis->text(), row.birth);
+      continue;
+    }
+    EXPECT_EQ(platform.messages().size(), 1);
+    if (platform.messages().isEmpty()) continue;
+    const Call m = platform.messages()[0];
+    EXPECT_EQ(m.prompt,
+              "The birth date calculated from this age and death date falls before 1583.  "
+              "Remember, this application only calculates from 1583 or later.");
+    EXPECT_EQ(m.title, "Julian Year! (Birth)");
+    EXPECT_EQ(m.style, msg::Information | msg::OkOnly);
+    EXPECT_EQ(focused(), "txtAYear");
+    EXPECT_EQ(form.txtAYear->selectedText(), row.ageYears);
+    EXPECT_EQ(form.TxTBirthDis->text(), earlier);
+    EXPECT_EQ(program.state<BadVariables>().BadResultShown, 1);
+  }
+}
+
+// The checks added to the request (a typed age in months, a death before the
+// birth) come after every check of the fields, in each mode.
+TEST_F(CheckCalculateTest, AddedChecksComeAfterEveryFieldCheck) {
+  struct Row {
+    const char* name;
+    OptionButton* FormBAD::*option;
+    Entries entries;
+    const char* title;
+    const char* focus;
+  };
+  const Row rows[] = {
+      {"months 13, days empty",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "", "40", "March", "1", "1950"},
+       "Missing Age Field!",
+       "cmbADay"},
+      {"months 13, no death month",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "0", "40", "", "1", "1950"},
+       "Missing Death Month!",
+       "cmbDMonth"},
+      {"months 13, death year 1582",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "0", "40", "March", "1", "1582"},
+       "Julian Year! (Death)",
+       "txtDYear"},
+      {"months 13 otherwise complete",
+       &FormBAD::OptBirth,
+       {"", "", "", "13", "0", "40", "March", "1", "1950"},
+       "Invalid Age! (Months)",
+       "cmbAMonth"},
+      {"months x, years empty",
+       &FormBAD::OptDeath,
+       {"January", "31", "1900", "x", "0", "", "", "", ""},
+       "Missing Age Field!",
+       "txtAYear"},
+      {"months x otherwise complete",
+       &FormBAD::OptDeath,
+       {"January", "31", "1900", "x", "0", "40", "", "", ""},
+       "Invalid Age! (Months)",
+       "cmbAMonth"},
+      {"death before birth, death year 1582",
+       &FormBAD::OptAge,
+       {"January", "31", "1900", "", "", "", "March", "1", "1582"},
+       "Julian Year! (Death)",
+       "txtDYear"},
+      {"death before birth",
+       &FormBAD::OptAge,
+       {"January", "31", "1900", "", "", "", "March", "1", "1899"},
+       "Death Before Birth!",
+       "txtDYear"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    choose(form.*row.option);
+    fill(row.entries);
+    calculate();
+    EXPECT_EQ(platform.messages().size(), 1);
+    if (platform.messages().isEmpty()) continue;
+    EXPECT_EQ(platform.messages()[0].title, row.title);
+    EXPECT_EQ(focused(), row.focus);
+  }
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The Birth-Age-Death form as it stands after loading: every control by name,
-// kind, caption, tooltip and maximum length; which frames show; the menus.
+// kind, caption, tooltip and maximum length; which frames show; the menus; the
+// names screen readers announce; every command wired.
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "bad/FormBAD.h"
 #include "forms/Colors.h"
+#include "forms/Form.h"
 #include "support/ProgramFixture.h"
 
 namespace vantel::test {
@@ -63,7 +66,10 @@ TEST_F(FormBADLoad, EveryCaptionedControlHasItsNameKindCaptionTooltipAndVisibili
   for (const auto& row : kControls) {
     SCOPED_TRACE(row.name);
     auto* w = form.findChild<QWidget*>(QLatin1String(row.name));
-    ASSERT_NE(w, nullptr);
+    if (!w) {
+      ADD_FAILURE() << "no control of that name";
+      continue;
+    }
     EXPECT_TRUE(w->inherits(row.kind));
     EXPECT_EQ(captionOf(w), QString::fromUtf8(row.caption));
     EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.tooltip));
@@ -96,7 +102,10 @@ TEST_F(FormBADLoad, EntryFieldsStartEmptyInTheirFramesWithTooltipsAndLimits) {
   for (const auto& row : kFields) {
     SCOPED_TRACE(row.name);
     auto* w = form.findChild<QWidget*>(QLatin1String(row.name));
-    ASSERT_NE(w, nullptr);
+    if (!w) {
+      ADD_FAILURE() << "no control of that name";
+      continue;
+    }
     EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(row.frame));
     EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.tooltip));
     if (auto* box = qobject_cast<ComboBox*>(w)) {
@@ -104,11 +113,11 @@ TEST_F(FormBADLoad, EntryFieldsStartEmptyInTheirFramesWithTooltipsAndLimits) {
       EXPECT_EQ(box->isEditable(), row.editable);
       EXPECT_EQ(box->text(), QString());
       EXPECT_TRUE(box->listItems().isEmpty());
-    } else {
-      auto* text = qobject_cast<TextBox*>(w);
-      ASSERT_NE(text, nullptr);
+    } else if (auto* text = qobject_cast<TextBox*>(w)) {
       EXPECT_EQ(text->maxLength(), row.maxLength);
       EXPECT_EQ(text->text(), QString());
+    } else {
+      ADD_FAILURE() << "neither a combo box nor a text box";
     }
   }
 }
@@ -195,8 +204,8 @@ TEST_F(FormBADLoad, MenusHoldTheirItemsInOrderWithTheirStates) {
     EXPECT_EQ(menu->title(), QString::fromUtf8(menuRow.caption));
     EXPECT_EQ(menu->menuAction()->isEnabled(), menuRow.enabled);
     const auto actions = menu->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
+    for (std::size_t i = 0; i < items.size() && i < static_cast<std::size_t>(actions.size()); ++i) {
       QAction* a = actions[static_cast<qsizetype>(i)];
       SCOPED_TRACE(items[i].name);
       EXPECT_EQ(a->objectName(), QLatin1String(items[i].name));
@@ -226,6 +235,67 @@ TEST_F(FormBADLoad, TabOrderRunsFromTheOptionsThroughTheFieldsToTheCommands) {
     w = w->nextInFocusChain();
   } while (w != form.OptBirth);
   EXPECT_EQ(met, listed);
+}
+
+TEST_F(FormBADLoad, FieldsAndResultsAreNamedForScreenReaders) {
+  auto& form = program.form<FormBAD>();
+  const std::pair<const char*, const char*> names[] = {
+      {"cmbBMonth", "Birth Date: month"},
+      {"cmbBDay", "Birth Date: day"},
+      {"txtBYear", "Birth Date: year"},
+      {"cmbAMonth", "Age at Death: months"},
+      {"cmbADay", "Age at Death: days"},
+      {"txtAYear", "Age at Death: years"},
+      {"cmbDMonth", "Death Date: month"},
+      {"cmbDDay", "Death Date: day"},
+      {"txtDYear", "Death Date: year"},
+      {"TxTBirthDis", "Missing Birth Date"},
+      {"TxTAgeDis", "Missing Age at Death"},
+      {"TxTDeathDis", "Missing Death Date"},
+      {"ImageTamsford", "Tamsford Genealogy Calculator logo"},
+  };
+  for (const auto& [name, spoken] : names) {
+    SCOPED_TRACE(name);
+    auto* w = form.findChild<QWidget*>(QLatin1String(name));
+    EXPECT_EQ(w ? w->accessibleName() : QString(), QString::fromUtf8(spoken));
+  }
+  EXPECT_EQ(form.cmbAMonth->lineEdit()->accessibleName(), "Age at Death: months");
+  // Every control the user can reach has a name of its own or a caption.
+  for (auto* w : form.findChildren<QWidget*>()) {
+    if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_") ||
+        w->objectName().isEmpty())
+      continue;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    EXPECT_FALSE(w->accessibleName().isEmpty() && !(button && !button->text().isEmpty()))
+        << w->objectName().toStdString();
+  }
+}
+
+TEST_F(FormBADLoad, EveryCommandIsWiredAndOnlyTheFormsOwnItemDoesNothing) {
+  auto& form = program.form<FormBAD>();
+  for (auto* button : form.findChildren<QAbstractButton*>())
+    EXPECT_TRUE(Form::isWired(button)) << button->objectName().toStdString();
+  for (QMenu* menu : form.menus())
+    for (QAction* item : menu->actions()) {
+      if (item->isSeparator()) continue;
+      const bool own = item == form.mnuCBYC;
+      EXPECT_EQ(Form::isWired(item), !own) << item->objectName().toStdString();
+      EXPECT_EQ(Form::isInert(item), own) << item->objectName().toStdString();
+    }
+  EXPECT_TRUE(Form::isWired(form.mnuWindow));  // lists the child windows
+}
+
+TEST_F(FormBADLoad, FormAndFramesHaveTheSystemBackgroundAndTheLinesTheirBlue) {
+  auto& form = program.form<FormBAD>();
+  QList<QWidget*> filled = {&form};
+  for (auto* frame : form.findChildren<QGroupBox*>()) filled << frame;
+  for (QWidget* w : filled) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    EXPECT_EQ(w->backgroundRole(), QPalette::Button);
+    EXPECT_TRUE(w->autoFillBackground());
+  }
+  for (auto* line : {form.Line1, form.Line2})
+    EXPECT_EQ(line->palette().color(line->backgroundRole()), colors::navy());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ TEST_F(DowTest, LeavingTheMonthBoxChecksTheMonthLength) {
                                 {"April", "031", ""},
                             });
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << '"' << c.month << "\" \"" << c.day << '"');
     form.focusControl(form.CmbMth);
     form.CmbDay->setText(c.day);
     form.CmbMth->setText(c.month);
@@ -25,15 +26,16 @@ TEST_F(DowTest, LeavingTheMonthBoxChecksTheMonthLength) {
     form.focusControl(form.txtYear);
     const auto messages = platform.messages();
     if (c.prompt.isEmpty()) {
-      EXPECT_TRUE(messages.isEmpty()) << c.month << " " << c.day;
+      EXPECT_TRUE(messages.isEmpty());
       EXPECT_EQ(focused(), "txtYear");
       EXPECT_EQ(form.CmbDay->text(), c.day);
       continue;
     }
-    ASSERT_EQ(messages.size(), 1) << c.month << ' ' << c.day;
-    EXPECT_EQ(messages[0].prompt, c.prompt);
-    EXPECT_EQ(messages[0].title, "Too Many Days!");
-    EXPECT_EQ(messages[0].style, msg::Information | msg::OkOnly);
+    EXPECT_EQ(messages.size(), 1);
+    const Call message = messages.value(0);
+    EXPECT_EQ(message.prompt, c.prompt);
+    EXPECT_EQ(message.title, "Too Many Days!");
+    EXPECT_EQ(message.style, msg::Information | msg::OkOnly);
     EXPECT_EQ(focused(), "CmbDay");
     EXPECT_EQ(form.CmbMth->text(), c.month);  // the check itself clears nothing
     EXPECT_EQ(form.txtYear->text(), "1900");
@@ -54,6 +56,7 @@ TEST_F(DowTest, TheRequestCheckRefusesOnlyTheLeapDayOfACommonYear) {
       {"March", "29", "1900", true},     {"February", "30", "1996", false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.month << ' ' << c.day << ' ' << c.year);
     form.focusControl(form.CmdDOWgo);
     form.CmbMth->setText(c.month);
     form.CmbDay->setText(c.day);
@@ -61,9 +64,47 @@ TEST_F(DowTest, TheRequestCheckRefusesOnlyTheLeapDayOfACommonYear) {
     form.TxtDay->setText("");
     platform.clear();
     CheckValues::CheckDowDate(program);
-    EXPECT_EQ(!form.TxtDay->text().isEmpty(), c.computed)
-        << c.month << ' ' << c.day << ' ' << c.year;
+    EXPECT_EQ(!form.TxtDay->text().isEmpty(), c.computed);
     EXPECT_EQ(platform.messages().size(), c.computed ? 0 : 1);
+  }
+}
+
+// 29 February of a century year is a leap day only when the century is divisible
+// by 400, negative centuries included (remainders keep the year's sign). A leap
+// day passes the check; the computation then gives its weekday, or refuses a
+// negative year with its own message.
+TEST_F(DowTest, TheLeapDayOfACenturyYearFollowsTheFourHundredYearRule) {
+  const QString nonLeap = QStringLiteral(
+      " is not a leap year and therefore only has 28 days, please select another day or enter a "
+      "different year.");
+  struct Case {
+    const char* year;
+    const char* outcome;  // the weekday, or the title of the one message
+  };
+  const Case cases[] = {
+      {"1600", "Tuesday"},        {"2000", "Tuesday"},        {"2400", "Tuesday"},
+      {"400", "Tuesday"},         {"0", "Tuesday"},           {"1700", "Non Leap Year!"},
+      {"1800", "Non Leap Year!"}, {"1900", "Non Leap Year!"}, {"2100", "Non Leap Year!"},
+      {"100", "Non Leap Year!"},  {"-100", "Non Leap Year!"}, {"-300", "Non Leap Year!"},
+      {"-400", "Invalid Year!"},  {"-800", "Invalid Year!"},  {"-104", "Invalid Year!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "29 February " << c.year);
+    calculate("February", "29", c.year);
+    const QString outcome = c.outcome;
+    const auto messages = platform.messages();
+    if (!outcome.endsWith('!')) {
+      EXPECT_EQ(form.TxtDay->text(), outcome);
+      EXPECT_TRUE(messages.isEmpty());
+      continue;
+    }
+    EXPECT_EQ(form.TxtDay->text(), "");
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.value(0).title, outcome);
+    if (outcome == "Non Leap Year!") {
+      EXPECT_EQ(messages.value(0).prompt, c.year + nonLeap);
+      EXPECT_EQ(focused(), "CmbDay");
+    }
   }
 }
 

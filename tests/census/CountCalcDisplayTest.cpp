@@ -82,6 +82,22 @@ INSTANTIATE_TEST_SUITE_P(
         ResultCase{"1790 16 and Over from 1690", {"Opt1790M_2", "Opt1800_5"}, 1700, 1755}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
+// The result caption is painted dark blue, not only set so.
+TEST_F(CountCalcDisplayTest, TheResultCaptionShowsInDarkBlue) {
+  FormCBYC& f = shown<FormCBYC>();
+  chooseRanges(f, {"Opt1830_4"});
+  f.CmdCalc->click();
+  const QImage caption = f.LblYourYears->grab().toImage();
+  int blue = 0, dark = 0;
+  for (int y = 0; y < caption.height(); ++y)
+    for (int x = 0; x < caption.width(); ++x) {
+      const QColor c = caption.pixelColor(x, y);
+      if (c.blue() < 140 && c.red() < 60) (c.blue() > c.red() + 50 ? blue : dark)++;
+    }
+  EXPECT_GT(blue, 50);
+  EXPECT_EQ(dark, 0);
+}
+
 TEST_F(CountCalcDisplayTest, EdgeCaseTextsAreExact) {
   calculate({"Opt1840_1"});
   EXPECT_EQ(yearsText(), "1836 1837 1838 1839 ");

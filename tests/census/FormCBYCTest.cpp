@@ -50,8 +50,10 @@ const std::vector<ControlCase> kControls = {
     {"Frame1820", "QGroupBox", nullptr, "Age Range", kRangeTip.arg(1820), false},
     {"Frame1830", "QGroupBox", nullptr, "Age Range", kRangeTip.arg(1830), false},
     {"Frame1840", "QGroupBox", nullptr, "Age Range", kRangeTip.arg(1840), false},
-    {"CmdMaleA", "vantel::CommandButton", nullptr, "&Male Ancestor", "Choose a male Ancestor.", false},
-    {"CmdFemaleA", "vantel::CommandButton", nullptr, "&Female Ancestor", "Choose a female Ancestor.", false},
+    {"CmdMaleA", "vantel::CommandButton", nullptr, "&Male Ancestor", "Choose a male Ancestor.",
+     false},
+    {"CmdFemaleA", "vantel::CommandButton", nullptr, "&Female Ancestor",
+     "Choose a female Ancestor.", false},
     {"LbL1790M", "QLabel", "Frame1790M", "Change to:", "", true},
     {"LbL1790F", "QLabel", "Frame1790F", "Change to:", "", true},
     {"ImageMale", "QLabel", "Frame1790M", "", "", true},
@@ -62,8 +64,8 @@ const std::vector<ControlCase> kControls = {
      "To begin, choose from above the census year(s) you have information for.", "", true},
     {"Frame2", "QGroupBox", nullptr, "Information", "", true},
     {"TextDisplay", "vantel::MultiLineText", "Frame2", "", "", true},
-    {"Line1", "QFrame", nullptr, "", "", true},
-    {"Line2", "QFrame", nullptr, "", "", true},
+    {"Line1", "vantel::Line", nullptr, "", "", true},
+    {"Line2", "vantel::Line", nullptr, "", "", true},
 };
 
 class FormCBYCTest : public ProgramTest {
@@ -75,7 +77,10 @@ TEST_F(FormCBYCTest, ControlsAfterLoad) {
   for (const ControlCase& c : kControls) {
     SCOPED_TRACE(c.name);
     auto* w = form.findChild<QWidget*>(QLatin1String(c.name));
-    ASSERT_NE(w, nullptr);
+    if (!w) {
+      ADD_FAILURE() << "no control " << c.name;
+      continue;
+    }
     EXPECT_STREQ(w->metaObject()->className(), c.kind);
     EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(c.parent ? c.parent : "FormCBYC"));
     EXPECT_EQ(captionOf(w), c.caption);
@@ -142,13 +147,16 @@ TEST_F(FormCBYCTest, OptionButtonsSitInTheirFramesTopToBottom) {
   int total = 0;
   for (const FrameOptions& f : frames) {
     auto* frame = form.findChild<QGroupBox*>(QLatin1String(f.frame));
-    ASSERT_NE(frame, nullptr);
     int lastY = -1;
     for (const auto& [name, caption] : f.options) {
       SCOPED_TRACE(name.toStdString());
       QRadioButton* opt = form.option(name);
-      ASSERT_NE(opt, nullptr);
+      if (!frame || !opt) {
+        ADD_FAILURE() << "missing frame or option";
+        continue;
+      }
       EXPECT_EQ(form.findChild<QRadioButton*>(name), opt);
+      EXPECT_STREQ(opt->metaObject()->className(), "vantel::OptionButton");
       EXPECT_EQ(opt->parentWidget(), frame);
       EXPECT_EQ(opt->text(), caption);
       EXPECT_FALSE(opt->isChecked());
@@ -175,6 +183,24 @@ TEST_F(FormCBYCTest, ChoosingARangeClearsOnlyItsOwnFrame) {
                                    "Opt1830_13", "Opt1840_1"}));
 }
 
+// A user's click selects an age range and never clears it: not the lone "All
+// Females", not a selected range of a census with several. Code still can.
+TEST_F(FormCBYCTest, AUsersClickOnASelectedRangeLeavesItSelected) {
+  FormCBYC& f = shown<FormCBYC>();
+  f.Frame1790F->show();
+  f.Frame1830->show();
+  for (const char* name : {"Opt1790F_1", "Opt1830_11"}) {
+    SCOPED_TRACE(name);
+    QRadioButton* opt = f.option(QLatin1String(name));
+    for (int click = 1; click <= 2; ++click) {
+      QTest::mouseClick(opt, Qt::LeftButton, {}, QPoint(8, opt->height() / 2));
+      EXPECT_TRUE(opt->isChecked()) << "after click " << click;
+    }
+    setOptionValue(opt, false);
+    EXPECT_FALSE(opt->isChecked());
+  }
+}
+
 TEST_F(FormCBYCTest, StartingTextHasSixLines) {
   const QString text = form.TextDisplay->text();
   const QStringList lines = text.split(QStringLiteral("\r\n"));
@@ -199,19 +225,52 @@ TEST_F(FormCBYCTest, StartingTextHasSixLines) {
   EXPECT_EQ(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
 }
 
+// Every menu and item after loading, one line each: name, caption, shortcut
+// and the states that differ from shown and enabled.
+QStringList menuLines(const FormCBYC& form) {
+  auto line = [](QAction* a, const QString& indent) {
+    QString text = indent + a->objectName() + " | " + (a->isSeparator() ? "-" : a->text());
+    if (!a->shortcut().isEmpty()) text += " | " + a->shortcut().toString();
+    if (!a->isEnabled()) text += " | disabled";
+    if (a->isChecked()) text += " | checked";
+    if (!a->isVisible()) text += " | hidden";
+    return text;
+  };
+  QStringList lines;
+  for (QMenu* m : form.menus()) {
+    lines << line(m->menuAction(), "");
+    for (QAction* a : m->actions()) lines << line(a, "  ");
+  }
+  return lines;
+}
+
 TEST_F(FormCBYCTest, MenusAfterLoad) {
+  EXPECT_EQ(menuLines(form), QStringList({
+                                 "mnuOpen | Open",
+                                 "  mnuStart | Getting Started | Ctrl+G",
+                                 "  mnuline1 | -",
+                                 "  mnuBad | Age-Birth-Death Date Calculator | Ctrl+A",
+                                 "  mnuCBYC | Census Birth Year Calculator | Ctrl+C | checked",
+                                 "  mnuDOW | Day of the Week Calculator | Ctrl+D",
+                                 "  mnuline | -",
+                                 "  mnuPrint | Print Results | Ctrl+P | disabled",
+                                 "  mnulin2 | -",
+                                 "  mnuclose | Close | Ctrl+L",
+                                 "  mnuline2 | -",
+                                 "  mnuexit | Exit | Ctrl+X",
+                                 "mnuEdit | Edit | disabled",
+                                 "  mnuResetForm | Reset Form | Ctrl+R",
+                                 "mnuView | &View",
+                                 "  mnuCensusInfo | Census Information | Ctrl+I",
+                                 "  mnuxceninfo | Exit Census Information | disabled | hidden",
+                                 "mnuwindow | &Window",
+                                 "mnuHelp | &Help",
+                                 "  mnuAbout | &About Tamsford Genealogy Calculator",
+                             }));
+  // The typed members are the items of the table.
   EXPECT_EQ(form.mnuPrint->objectName(), "mnuPrint");
-  EXPECT_EQ(form.mnuPrint->text(), "Print Results");
-  EXPECT_FALSE(form.mnuPrint->isEnabled());
   EXPECT_EQ(form.mnuEdit->objectName(), "mnuEdit");
-  EXPECT_EQ(form.mnuEdit->title(), "Edit");
-  EXPECT_FALSE(form.mnuEdit->menuAction()->isEnabled());
-  EXPECT_TRUE(form.mnuView->menuAction()->isEnabled());
-  EXPECT_TRUE(form.mnuCBYC->isChecked());
-  EXPECT_FALSE(form.mnuxceninfo->isVisible());
-  QStringList names;
-  for (QMenu* m : form.menus()) names << m->objectName();
-  EXPECT_EQ(names, QStringList({"mnuOpen", "mnuEdit", "mnuView", "mnuwindow", "mnuHelp"}));
+  EXPECT_EQ(form.mnuxceninfo->objectName(), "mnuxceninfo");
 }
 
 TEST_F(FormCBYCTest, CheckBoxesStartUntickedAndBold) {

@@ -28,17 +28,27 @@ TEST_F(DowTest, KnownDatesGiveTheirWeekdayAndShowTheResult) {
     const char *month, *day, *year, *weekday;
   };
   const Case cases[] = {
-      {"January", "15", "1937", "Friday"},     {"January", "1", "2000", "Saturday"},
-      {"February", "29", "2000", "Tuesday"},   {"December", "31", "1999", "Friday"},
-      {"March", "1", "1900", "Thursday"},      {"July", "4", "1776", "Thursday"},
-      {"January", "1", "0", "Saturday"},       {"March", "1", "0", "Wednesday"},
-      {"October", "4", "1582", "Monday"},      {"December", "31", "9999", "Friday"},
-      {"February", "28", "1900", "Wednesday"}, {"February", "29", "1600", "Tuesday"},
+      {"January", "15", "1937", "Friday"},
+      {"January", "1", "2000", "Saturday"},
+      {"February", "29", "2000", "Tuesday"},
+      {"December", "31", "1999", "Friday"},
+      {"March", "1", "1900", "Thursday"},
+      {"July", "4", "1776", "Thursday"},
+      {"January", "1", "0", "Saturday"},
+      {"March", "1", "0", "Wednesday"},
+      {"October", "4", "1582", "Monday"},
+      {"December", "31", "9999", "Friday"},
+      {"February", "28", "1900", "Wednesday"},
+      {"February", "29", "1600", "Tuesday"},
       {"February", "29", "0", "Tuesday"},
+      // A typed day may have blanks around it, as a typed year may.
+      {"January", " 15", "1937", "Friday"},
+      {"January", "15 ", "1937", "Friday"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.month << ' ' << c.day << ' ' << c.year);
     calculate(c.month, c.day, c.year);
-    EXPECT_EQ(form.TxtDay->text(), c.weekday) << c.month << ' ' << c.day << ' ' << c.year;
+    EXPECT_EQ(form.TxtDay->text(), c.weekday);
     EXPECT_TRUE(platform.messages().isEmpty()) << platform.messages().value(0).title.toStdString();
   }
   EXPECT_EQ(foreColor(form.TxtDay), colors::navy());
@@ -74,9 +84,10 @@ TEST_F(DowTest, YearTextsAreRoundedBeforeTheComputation) {
   const char* names[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                          "Thursday", "Friday", "Saturday"};
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << '"' << c.text << '"');
     calculate("March", "1", c.text);
     const chr::weekday wd{chr::sys_days(chr::year(c.year) / chr::March / 1)};
-    EXPECT_EQ(form.TxtDay->text(), names[wd.c_encoding()]) << c.text;
+    EXPECT_EQ(form.TxtDay->text(), names[wd.c_encoding()]);
   }
 }
 
@@ -104,6 +115,8 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
       // A day typed with a leading zero is still a day of the month.
       {"April", "031", "2000", "April" + kThirty, "Too Many Days!", msg::Information, "CmbDay"},
       {"February", "029", "1900", "1900" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
+      {"February", " 29", "1900", "1900" + kNonLeap, "Non Leap Year!", msg::Information, "CmbDay"},
+      {"April", "31 ", "2000", "April" + kThirty, "Too Many Days!", msg::Information, "CmbDay"},
       // Typed text that is no month or no day.
       {"april", "3", "2000", "This is not a valid month, please select a month from the list.",
        "Invalid Month!", msg::Critical, "CmbMth"},
@@ -115,17 +128,22 @@ TEST_F(DowTest, RefusedDatesGetTheirMessageAndTheFocus) {
        "Invalid Day!", msg::Critical, "CmbDay"},
       {"May", "x", "2000", "This is not a valid day, please select a day from the list.",
        "Invalid Day!", msg::Critical, "CmbDay"},
+      {"May", "1 5", "2000", "This is not a valid day, please select a day from the list.",
+       "Invalid Day!", msg::Critical, "CmbDay"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << '"' << c.month << "\" \"" << c.day << "\" \"" << c.year << '"');
     calculate(c.month, c.day, c.year);
     const auto messages = platform.messages();
-    ASSERT_EQ(messages.size(), 1) << c.month << ' ' << c.day << ' ' << c.year;
-    EXPECT_EQ(messages[0].prompt, c.prompt);
-    EXPECT_EQ(messages[0].title, c.title);
-    EXPECT_EQ(messages[0].icon(), c.icon) << c.title;
-    EXPECT_EQ(messages[0].buttons(), msg::OkOnly);
-    EXPECT_EQ(focused(), c.focus) << c.month << ' ' << c.day << ' ' << c.year;
-    EXPECT_EQ(form.TxtDay->text(), "") << c.month << ' ' << c.day << ' ' << c.year;
+    EXPECT_EQ(messages.size(), 1);
+    const Call message = messages.value(0);
+    EXPECT_EQ(message.prompt, c.prompt);
+    EXPECT_EQ(message.title, c.title);
+    EXPECT_EQ(message.icon(), c.icon);
+    EXPECT_EQ(message.buttons(), msg::OkOnly);
+    EXPECT_EQ(focused(), c.focus);
+    EXPECT_EQ(form.TxtDay->text(), "");
     EXPECT_EQ(form.txtYear->text(), c.year);  // a check clears no field
     // A typed month or day that was refused is back in its box, selected.
     if (auto* box = qobject_cast<ComboBox*>(form.focusedControl());
@@ -151,16 +169,18 @@ TEST_F(DowTest, InvalidYearsAreSelected) {
       // -5 and -1 it finds common years (see the refusals above).
       if (month[0] == 'F' && (year == std::string_view("-5") || year == std::string_view("-1")))
         continue;
+      SCOPED_TRACE(testing::Message() << month << ' ' << day << " \"" << year << '"');
       calculate(month, day, year);
       const auto messages = platform.messages();
-      ASSERT_EQ(messages.size(), 1) << year;
-      EXPECT_EQ(messages[0].prompt, "This in not a valid year, please enter again.");
-      EXPECT_EQ(messages[0].title, "Invalid Year!");
-      EXPECT_EQ(messages[0].icon(), msg::Critical);
-      EXPECT_EQ(focused(), "txtYear") << year;
+      EXPECT_EQ(messages.size(), 1);
+      const Call message = messages.value(0);
+      EXPECT_EQ(message.prompt, "This in not a valid year, please enter again.");
+      EXPECT_EQ(message.title, "Invalid Year!");
+      EXPECT_EQ(message.icon(), msg::Critical);
+      EXPECT_EQ(focused(), "txtYear");
       EXPECT_EQ(form.txtYear->text(), year);
-      EXPECT_EQ(form.txtYear->selectionStart(), 0) << year;
-      EXPECT_EQ(form.txtYear->selectedText(), form.txtYear->text()) << year;
+      EXPECT_EQ(form.txtYear->selectionStart(), 0);
+      EXPECT_EQ(form.txtYear->selectedText(), form.txtYear->text());
       EXPECT_EQ(form.TxtDay->text(), "");
     }
 }
@@ -181,9 +201,10 @@ TEST_F(DowTest, HostileTextsInEveryFieldGiveAMessageOrAResult) {
       const QString month = field == 0 ? text : "March";
       const QString day = field == 1 ? text : "1";
       const QString year = field == 2 ? QString(text) : "1900";
+      SCOPED_TRACE(testing::Message() << "field " << field << " \"" << text << '"');
       calculate(month, day, year);
       const bool result = !form.TxtDay->text().isEmpty();
-      EXPECT_EQ(platform.messages().size(), result ? 0 : 1) << field << " \"" << text << '"';
+      EXPECT_EQ(platform.messages().size(), result ? 0 : 1);
       EXPECT_EQ(form.txtYear->text(), year.left(4));
       if (focused() != "CmbMth") {
         EXPECT_EQ(form.CmbMth->text(), month);

@@ -7,6 +7,19 @@
 
 namespace vantel::test {
 
+// Fills the date fields one after the other, as a user does, so that leaving
+// them makes the form resettable, then clicks "&Calculate the Day of Week".
+inline void enterDate(FormDOW& form, const QString& month, const QString& day,
+                      const QString& year) {
+  form.focusControl(form.CmbMth);
+  form.CmbMth->setText(month);
+  form.focusControl(form.CmbDay);
+  form.CmbDay->setText(day);
+  form.focusControl(form.txtYear);
+  form.txtYear->setText(year);
+  QTest::mouseClick(form.CmdDOWgo, Qt::LeftButton);
+}
+
 class DowTest : public ProgramTest {
  protected:
   FormDOW& form = shown<FormDOW>();

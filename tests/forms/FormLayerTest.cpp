@@ -1,6 +1,7 @@
 // The form layer's semantics that the calculators rely on, each checked where
 // a plain Qt widget would behave otherwise.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -250,6 +251,24 @@ TEST_F(FormLayer, TextColourIsTheControlsOwn) {
   EXPECT_EQ(foreColor(f.info), QColor(0, 0, 128));
   EXPECT_EQ(foreColor(f.year), colors::tooltipText());
   EXPECT_NE(foreColor(f.month), colors::navy());
+
+  // A caption inside a frame filled with the button-face grey paints in the
+  // colour it was given, not in the button text's black.
+  f.frameA->setBackgroundRole(QPalette::Button);
+  f.frameA->setAutoFillBackground(true);
+  auto* caption = new QLabel("Results", f.frameA);
+  caption->setGeometry(5, 70, 100, 20);
+  setForeColor(caption, colors::navy());
+  EXPECT_EQ(foreColor(caption), colors::navy());
+  const QImage painted = caption->grab().toImage();
+  int navy = 0, black = 0;
+  for (int y = 0; y < painted.height(); ++y)
+    for (int x = 0; x < painted.width(); ++x) {
+      const QColor c = painted.pixelColor(x, y);
+      if (c.red() < 60 && c.blue() < 150) ++(c.blue() > c.red() + 50 ? navy : black);
+    }
+  EXPECT_GT(navy, 20);
+  EXPECT_EQ(black, 0);
 }
 
 TEST_F(FormLayer, FocusHandlersRunWhenTheFocusMovesBetweenControls) {

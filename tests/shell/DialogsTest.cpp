@@ -39,6 +39,7 @@ QStringList buttonTexts(QMessageBox* box) {
 
 TEST(DialogsTest, MessageBoxShowsIconButtonsTitleAndPromptAndAnswersEnterAndEsc) {
   struct Case {
+    const char* name;
     int style;
     Qt::Key key;  // pressed in the box
     QMessageBox::Icon icon;
@@ -46,18 +47,28 @@ TEST(DialogsTest, MessageBoxShowsIconButtonsTitleAndPromptAndAnswersEnterAndEsc)
     int answer;
   };
   const Case cases[] = {
-      {msg::Critical + msg::OkOnly, Qt::Key_Return, QMessageBox::Critical, {"OK"}, msg::Ok},
-      {msg::Information + msg::OkOnly, Qt::Key_Escape, QMessageBox::Information, {"OK"}, msg::Ok},
-      {msg::OkOnly, Qt::Key_Return, QMessageBox::NoIcon, {"OK"}, msg::Ok},
-      {msg::YesNo, Qt::Key_Return, QMessageBox::NoIcon, {"No", "Yes"}, msg::Yes},
-      {msg::YesNo, Qt::Key_Escape, QMessageBox::NoIcon, {"No", "Yes"}, msg::No},
-      {msg::YesNo, Qt::Key_N, QMessageBox::NoIcon, {"No", "Yes"}, msg::No},
+      {"critical, Enter",
+       msg::Critical + msg::OkOnly,
+       Qt::Key_Return,
+       QMessageBox::Critical,
+       {"OK"},
+       msg::Ok},
+      {"information, Esc",
+       msg::Information + msg::OkOnly,
+       Qt::Key_Escape,
+       QMessageBox::Information,
+       {"OK"},
+       msg::Ok},
+      {"no icon, Enter", msg::OkOnly, Qt::Key_Return, QMessageBox::NoIcon, {"OK"}, msg::Ok},
+      {"question, Enter", msg::YesNo, Qt::Key_Return, QMessageBox::NoIcon, {"No", "Yes"}, msg::Yes},
+      {"question, Esc", msg::YesNo, Qt::Key_Escape, QMessageBox::NoIcon, {"No", "Yes"}, msg::No},
+      {"question, N", msg::YesNo, Qt::Key_N, QMessageBox::NoIcon, {"No", "Yes"}, msg::No},
   };
   // Two blanks after the full stop, and a typed name that looks like markup.
   const QString prompt = "You have not entered a year.  Please enter <b>Smith</b> again.";
   QtPlatform platform;
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.style * 1000 + c.key);
+    SCOPED_TRACE(c.name);
     QString title, text;
     QMessageBox::Icon icon{};
     QStringList buttons;

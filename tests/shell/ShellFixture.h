@@ -8,9 +8,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include "forms/Controls.h"
 #include "shell/FormBegin.h"
+#include "shell/InfoText.h"
 #include "shell/MDIMain.h"
 #include "shell/MdiHost.h"
 #include "shell/frmAbout.h"
@@ -69,6 +71,36 @@ class ShellTest : public ProgramTest {
   static void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+  }
+  // The lines of a text box that are cut off: wider or lower than the box
+  // shows them (a trailing blank may run past the edge, an empty line below
+  // the bottom, unseen).
+  static QStringList cutOffLines(const MultiLineText* box) {
+    QStringList cut;
+    const QRect view = box->viewport()->rect();
+    for (QTextBlock line = box->document()->begin(); line.isValid(); line = line.next()) {
+      QTextCursor end(line);
+      end.movePosition(QTextCursor::EndOfBlock);
+      while (end.position() > line.position() &&
+             box->document()->characterAt(end.position() - 1) == ' ')
+        end.movePosition(QTextCursor::PreviousCharacter);
+      const QRect at = box->cursorRect(end);
+      if (!line.text().isEmpty() && (at.left() > view.right() || at.bottom() > view.bottom()))
+        cut << line.text();
+    }
+    return cut;
+  }
+  static QStringList cutOffLines(const InfoText* box) {
+    const int m = box->margin();
+    const QRect room = box->contentsRect().adjusted(m, m, -m, -m);
+    const QFontMetrics metrics(box->font());
+    const QStringList lines = box->QLabel::text().split('\n');
+    QStringList cut;
+    for (int i = 0; i < lines.size(); ++i)
+      if (metrics.horizontalAdvance(lines[i].trimmed()) > room.width() ||
+          (i + 1) * metrics.lineSpacing() > room.height())
+        cut << lines[i];
+    return cut;
   }
   // Opens the menu as a click on it would, so its list is rebuilt.
   static QStringList openMenu(QMenu* menu) {

@@ -52,40 +52,46 @@ TEST_F(SplashTest, ShowsTheArtworkWithTheVersionNearTheLowerLeftCorner) {
   EXPECT_TRUE(white);
 }
 
-TEST_F(SplashTest, FirstClickKeyOrTickOpensOneMainWindowAndALaterTickNone) {
-  struct Case {
-    const char* how;
-    std::function<void(FormSplash&)> act;
-  };
-  const Case cases[] = {
-      {"click", [](FormSplash& s) { QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(100, 60)); }},
-      {"character key", [](FormSplash& s) { QTest::keyClick(&s, Qt::Key_A); }},
-      {"Enter key", [](FormSplash& s) { QTest::keyClick(&s, Qt::Key_Return); }},
-      {"timer", [](FormSplash&) { QTest::qWait(150); }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.how);
-    Program p(platform);
-    FormSplash& splash = p.open<FormSplash>();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
-    QPointer<FormSplash> gone = &splash;
-    // A short interval stands for the 2.5 seconds; a tick still to come after
-    // a click or key must open nothing.
-    splash.Timer1->setInterval(40);
-    c.act(splash);
-    MDIMain* main = p.existing<MDIMain>();
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(p.existing<FormSplash>(), nullptr);
-    EXPECT_EQ(p.existing<FormBegin>(), main->host().children().value(0));
+// The first click, key or tick: one main window opens, and a tick still to
+// come after a click or key opens nothing.
+struct FirstEvent {
+  const char* name;
+  std::function<void(FormSplash&)> act;
+};
 
-    // The main window is closed again before any further tick could come.
-    p.close(*main);
-    QTest::qWait(200);
-    EXPECT_EQ(p.existing<MDIMain>(), nullptr);
-    EXPECT_TRUE(gone.isNull());
-  }
+void PrintTo(const FirstEvent& c, std::ostream* os) { *os << c.name; }
+
+class SplashGivesWay : public SplashTest, public ::testing::WithParamInterface<FirstEvent> {};
+
+TEST_P(SplashGivesWay, ToOneMainWindowAndALaterTickOpensNone) {
+  FormSplash& splash = openSplash();
+  QPointer<FormSplash> gone = &splash;
+  // A short interval stands for the 2.5 seconds.
+  splash.Timer1->setInterval(40);
+  GetParam().act(splash);
+  MDIMain* main = program.existing<MDIMain>();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(program.existing<FormSplash>(), nullptr);
+  EXPECT_EQ(program.existing<FormBegin>(), main->host().children().value(0));
+
+  // The main window is closed again before any further tick could come.
+  program.close(*main);
+  QTest::qWait(200);
+  EXPECT_EQ(program.existing<MDIMain>(), nullptr);
+  EXPECT_TRUE(gone.isNull());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FirstEvents, SplashGivesWay,
+    ::testing::Values(
+        FirstEvent{
+            "Click",
+            [](FormSplash& s) { QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(100, 60)); }},
+        FirstEvent{"CharacterKey", [](FormSplash& s) { QTest::keyClick(&s, Qt::Key_A); }},
+        FirstEvent{"EnterKey", [](FormSplash& s) { QTest::keyClick(&s, Qt::Key_Return); }},
+        FirstEvent{"TimerTick", [](FormSplash&) { QTest::qWait(150); }}),
+    [](const ::testing::TestParamInfo<FirstEvent>& info) { return std::string(info.param.name); });
 
 TEST_F(SplashTest, KeysThatTypeNoCharacterLeaveTheSplash) {
   FormSplash& splash = openSplash();

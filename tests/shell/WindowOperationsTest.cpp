@@ -143,34 +143,36 @@ TEST_F(ShellTest, AboutDialogIsATopLevelWindowOpenedModeless) {
   EXPECT_EQ(program.existing<frmAbout>(), nullptr);
 }
 
-TEST_F(ShellTest, ClosingTheMainWindowClosesChildrenAndAboutThenEndsTheProgram) {
-  struct Case {
-    const char* how;
-    std::function<void(MDIMain&)> close;
-  };
-  const Case cases[] = {
-      {"Exit item", [](MDIMain& m) { m.MnuExit->trigger(); }},
-      {"close box", [](MDIMain& m) { m.close(); }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.how);
-    Program p(platform);
-    int ended = 0;
-    p.onEnd([&] { ++ended; });
-    MDIMain& main = p.open<MDIMain>();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    p.open<CalcA>(true);
-    main.mnuAbout->trigger();
-    ASSERT_NE(p.existing<frmAbout>(), nullptr);
+struct MainClose {
+  const char* name;
+  std::function<void(MDIMain&)> close;
+};
 
-    c.close(main);
-    settle();
-    EXPECT_EQ(ended, 1);
-    EXPECT_EQ(p.state<ChildCounts<1>>().unloads, 1);  // the child's unload handler ran
-    EXPECT_TRUE(p.forms().empty());
-    EXPECT_FALSE(anyWindowShown());
-  }
+void PrintTo(const MainClose& c, std::ostream* os) { *os << c.name; }
+
+class ClosingTheMainWindow : public ShellTest, public ::testing::WithParamInterface<MainClose> {};
+
+TEST_P(ClosingTheMainWindow, ClosesChildrenAndAboutThenEndsTheProgram) {
+  int ended = 0;
+  program.onEnd([&] { ++ended; });
+  MDIMain& main = openMain();
+  program.open<CalcA>(true);
+  main.mnuAbout->trigger();
+  ASSERT_NE(program.existing<frmAbout>(), nullptr);
+
+  GetParam().close(main);
+  settle();
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(program.state<ChildCounts<1>>().unloads, 1);  // the child's unload handler ran
+  EXPECT_TRUE(program.forms().empty());
+  EXPECT_FALSE(anyWindowShown());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClosingTheMainWindow,
+    ::testing::Values(MainClose{"ExitItem", [](MDIMain& m) { m.MnuExit->trigger(); }},
+                      MainClose{"CloseBox", [](MDIMain& m) { m.close(); }}),
+    [](const ::testing::TestParamInfo<MainClose>& info) { return std::string(info.param.name); });
 
 TEST_F(ShellTest, EndingTheProgramClosesEveryWindowWithoutUnloadHandlers) {
   MDIMain& main = openMain();

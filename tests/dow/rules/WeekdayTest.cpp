@@ -18,20 +18,27 @@ std::string_view weekdayOf(std::string_view month, int day, int year) {
 }  // namespace
 
 // Every date of the years 0 to 9999 against the standard library's calendar.
+// Every disagreeing date counts; the first few are named.
 TEST(Weekday, AgreesWithTheGregorianCalendarForEveryDateOfYears0To9999) {
   constexpr std::array<std::string_view, 7> byChronoIndex = {
       "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
   long dates = 0;
+  long wrong = 0;
   for (int y = 0; y <= 9999; ++y)
     for (int m = 1; m <= 12; ++m)
       for (int d = 1; d <= monthLength(m, y); ++d) {
         const chr::year_month_day date{chr::year(y), chr::month(static_cast<unsigned>(m)),
                                        chr::day(static_cast<unsigned>(d))};
-        ASSERT_TRUE(date.ok());
-        const auto expected = byChronoIndex[chr::weekday(chr::sys_days(date)).c_encoding()];
-        ASSERT_EQ(weekdayOf(monthName(m), d, y), expected) << y << '-' << m << '-' << d;
+        const auto expected = date.ok()
+                                  ? byChronoIndex[chr::weekday(chr::sys_days(date)).c_encoding()]
+                                  : std::string_view("(no such date)");
+        const auto got = weekdayOf(monthName(m), d, y);
         ++dates;
+        if (got == expected) continue;
+        if (++wrong <= 10)
+          ADD_FAILURE() << y << '-' << m << '-' << d << ": " << got << ", not " << expected;
       }
+  EXPECT_EQ(wrong, 0) << "dates whose weekday disagrees";
   EXPECT_EQ(dates, 3652425);  // 10000 Gregorian years of 365.2425 days
 }
 
@@ -50,14 +57,18 @@ TEST(Weekday, TermsOfKnownDates) {
       {"December", 31, 9999, 12487, 6, 2499, 99, 24, "Friday"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.month << ' ' << c.day << ' ' << c.year);
     const auto t =
         weekdayTerms(c.month, static_cast<std::int16_t>(c.day), static_cast<std::int16_t>(c.year));
-    ASSERT_TRUE(t) << c.month << ' ' << c.day << ' ' << c.year;
-    EXPECT_EQ(t->DowSum, c.sum) << c.month << ' ' << c.day << ' ' << c.year;
-    EXPECT_EQ(t->DowRemainder, c.remainder) << c.month << ' ' << c.year;
-    EXPECT_EQ(t->DowYearDiv4, c.div4) << c.month << ' ' << c.year;
-    EXPECT_EQ(t->DowYearDiv100, c.div100) << c.month << ' ' << c.year;
-    EXPECT_EQ(t->DowYearDiv400, c.div400) << c.month << ' ' << c.year;
+    if (!t) {
+      ADD_FAILURE() << "no terms";
+      continue;
+    }
+    EXPECT_EQ(t->DowSum, c.sum);
+    EXPECT_EQ(t->DowRemainder, c.remainder);
+    EXPECT_EQ(t->DowYearDiv4, c.div4);
+    EXPECT_EQ(t->DowYearDiv100, c.div100);
+    EXPECT_EQ(t->DowYearDiv400, c.div400);
     EXPECT_EQ(weekdayName(t->DowRemainder), c.name);
   }
 }

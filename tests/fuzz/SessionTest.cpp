@@ -1,0 +1,56 @@
+// The fuzzer against the real program: its steps must reach the windows
+// through real events, and its checks must see what the program shows.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "forms/Program.h"
+#include "fuzz/Player.h"
+#include "fuzz/Session.h"
+
+namespace vantel::fuzz {
+namespace {
+
+TEST(FuzzSession, ADateEnteredThroughEventsGivesAWeekdayTheOracleChecks) {
+  Session session;
+  const Actions steps = fromText(
+      "menu\t\tmnuOpen/mnuDOW\t0\n"
+      "pick\tFormDOW/CmbMth\t3\t0\n"  // April
+      "pick\tFormDOW/CmbDay\t9\t0\n"  // 10
+      "retype\tFormDOW/txtYear\t1900\t0\n"
+      "click\tFormDOW/CmdDOWgo\t\t0\n");
+  ASSERT_EQ(steps.size(), 5);
+  for (const Action& a : steps) {
+    SCOPED_TRACE(toLine(a).toStdString());
+    for (const Finding& f : session.play(a)) ADD_FAILURE() << f.detail.toStdString();
+  }
+  EXPECT_EQ(session.oracles().counts().weekdays, 1);
+  Form* dow = nullptr;
+  for (Form* f : session.program().forms())
+    if (f->objectName() == QLatin1String("FormDOW")) dow = f;
+  ASSERT_NE(dow, nullptr);
+  EXPECT_EQ(dow->findChild<QLineEdit*>("TxtDay")->text(), "Tuesday");
+}
+
+TEST(FuzzSession, PlatformFindsBoxesWithoutTextAndImpossibleStyles) {
+  FuzzPlatform p;
+  p.msgBox("Please select a Month", "Missing Month Field!", msg::Information);
+  p.msgBox("Add a name?", "Print", msg::YesNo);
+  EXPECT_TRUE(p.takeFindings().isEmpty());
+  p.msgBox("", "Title", msg::OkOnly);
+  p.msgBox("Prompt", " ", msg::OkOnly);
+  p.inputBox("Name?", "");
+  p.msgBox("Prompt", "Title", 32);                 // no such icon
+  p.msgBox("Prompt", "Title", msg::Critical + 3);  // no such buttons
+  EXPECT_EQ(p.takeFindings().size(), 5);
+}
+
+TEST(FuzzSession, EveryCalculatorIsFoundThroughTheMenus) {
+  QStringList opened;
+  for (const auto& [form, steps] : learnOpeningPaths()) opened << form;
+  for (const char* form : {"FormBAD", "FormCBYC", "FormDOW", "frmAbout"})
+    EXPECT_TRUE(opened.contains(QLatin1String(form))) << form;
+}
+
+}  // namespace
+}  // namespace vantel::fuzz
