@@ -50,7 +50,7 @@ class Journey:
 
     def expect_focus(self, what, test):
         focus = self.program.focus(self.window, what, test)
-        self.step(f"the screen reader says: {describe(focus)}")
+        self.step(f"the screen reader says: {describe(sr.typing_field(focus))}")
         if not focus.name.strip():
             raise Fault(f"the focus is on {describe(focus)}, which has no name")
         return focus
@@ -72,7 +72,7 @@ class Journey:
             field = self.expect_field(caption, index, kind)
             self.step(f"type {value!r}")
             self.program.type(value)
-            self.step(f"filled, it says: {describe(field)}")
+            self.step(f"filled, it says: {describe(sr.typing_field(field))}")
             self.program.key("Tab")
 
     def expect_result(self, caption, expected):

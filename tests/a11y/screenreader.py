@@ -19,9 +19,10 @@ from gi.repository import GLib
 # How long to wait for the program to answer a key before calling it a fault.
 PATIENCE = 20.0
 
+# Roles that only group other objects.
 CONTAINERS = {
-    "filler", "panel", "layered pane", "scroll pane", "viewport", "page tab list",
-    "page tab", "split pane", "tool bar", "grouping", "section", "unknown",
+    "filler", "panel", "layered pane", "scroll pane", "viewport", "split pane", "tool bar",
+    "grouping", "section", "unknown",
 }
 WINDOWS = {"frame", "dialog", "alert", "window", "file chooser"}
 INPUTS = {"text", "combo box", "spin button", "password text", "entry", "editbar"}
@@ -104,7 +105,7 @@ def describe(acc):
         words.append("unavailable")
     text = text_of(acc)
     if text and text != acc.name and role(acc) in INPUTS | {"text"}:
-        words.append(f"text {text[:60]!r}{'...' if len(text) > 60 else ''}")
+        words.append(f"holding {text[:60]!r}{'...' if len(text) > 60 else ''}")
     labels = [name for name in labelled_by(acc) if name != acc.name]
     if labels:
         words.append(f"labelled by {', '.join(repr(n) for n in labels)}")
@@ -119,6 +120,16 @@ def labelled_by(acc):
         if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
             names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
     return names
+
+
+def typing_field(acc):
+    """What has the focus in a combo box one can type into: the field for
+    typing, which the screen reader speaks; any other control itself."""
+    if role(acc) == "combo box":
+        for child in children(acc):
+            if role(child) == "text" and pyatspi.STATE_FOCUSED in states(child):
+                return child
+    return acc
 
 
 def key_of(acc):
@@ -237,13 +248,18 @@ class Program:
 
     def focused_in(self, window):
         """The control of the window that has the keyboard focus (for a combo
-        box that one can type into, the combo box), or None."""
+        box that one can type into, the combo box; for a row of tabs, its
+        current tab), or None."""
         found = None
         for acc in descendants(window, into=lambda a: role(a) not in {"list", "menu bar"}):
-            if pyatspi.STATE_FOCUSED in states(acc) and role(acc) not in CONTAINERS:
-                found = acc
-                if role(acc) == "combo box":
-                    break
+            if pyatspi.STATE_FOCUSED not in states(acc) or role(acc) in CONTAINERS:
+                continue
+            # Qt marks the current tab focused whether or not its row is.
+            if role(acc) == "page tab" and pyatspi.STATE_FOCUSED not in states(acc.parent):
+                continue
+            found = acc
+            if role(acc) == "combo box":
+                break
         return found
 
     def focus(self, window, what, test, patience=PATIENCE):

@@ -10,7 +10,7 @@ screen reader does, then checks what a screen reader user gets:
 - read-only results can be read as text;
 - menus and their items are named, no two alike in one menu;
 - Tab reaches every control that takes the focus (of the option buttons of one
-  frame, one: the arrow keys choose among them);
+  frame, and of a row of tabs, one: the arrow keys choose among them);
 - a message box speaks its title and its whole prompt.
 
 Prints what a screen reader says for each control, then every fault found.
@@ -82,6 +82,17 @@ def run_steps(program, steps):
             raise ValueError(kind)
 
 
+def is_control(acc):
+    """Whether the object takes the focus itself: not a grouping that hands the
+    focus on to a control inside it (as a tab control hands it to its row of
+    tabs), not a row of tabs, whose tabs are the controls."""
+    if not sr.focusable(acc) or role(acc) == "page tab list":
+        return False
+    if role(acc) in NO_ROLE:
+        return not any(sr.focusable(d) for d in sr.descendants(acc))
+    return True
+
+
 class Walk:
     def __init__(self, program, window, row):
         self.program = program
@@ -112,7 +123,7 @@ class Walk:
                 print(f"  {describe(acc)}{'' if showing(acc) else '   [hidden now]'}")
         if role(self.window) not in sr.WINDOWS or self.window.name != self.row.caption:
             self.fault(self.window, f"should be announced as a window called {self.row.caption!r}")
-        controls = [a for a in objects if sr.focusable(a)]
+        controls = [a for a in objects if is_control(a)]
         self.check_controls(controls)
         self.check_fields(controls)
         for acc in objects:
@@ -216,7 +227,9 @@ class Walk:
         for acc in controls:
             if not (showing(acc) and sr.enabled(acc)) or role(acc) in {"label", "list item"}:
                 continue
-            group = acc.parent if role(acc) == "radio button" else acc
+            # Of a frame's option buttons, and of a row of tabs, the arrow keys
+            # choose; Tab reaches one.
+            group = acc.parent if role(acc) in ("radio button", "page tab") else acc
             wanted.setdefault(sr.key_of(group), (acc, set()))[1].add(sr.key_of(acc))
         before = {sr.key_of(w) for w in self.program.top_levels()}
         reached = set()
