@@ -157,6 +157,13 @@ void FormBAD::CmdCalculate_Click() {
 }
 
 void FormBAD::ReseT() {
+  // Hiding the field that has the focus would hand the focus to the next
+  // field in tab order, whose list would then be rebuilt and its choice lost;
+  // the age and death fields must keep theirs. The option frame stays shown.
+  if (QWidget* field = focusedControl();
+      field && (FrameBirth->isAncestorOf(field) || FrameAge->isAncestorOf(field) ||
+                FrameDeath->isAncestorOf(field)))
+    focusControl(OptBirth);
   for (QRadioButton* option : {OptBirth, OptAge, OptDeath}) setOptionValue(option, false);
   for (QGroupBox* f : {FrameBirth, FrameAge, FrameDeath, FrameAgeDis, FrameDeathDis, FrameBirthDis})
     f->hide();

@@ -131,6 +131,23 @@ TEST_F(BadCommands, ResetGoesBackToChoosingAndKeepsTheAgeDeathAndResults) {
   }
 }
 
+// Reset from the menu leaves the focus where it was; hiding that field must not
+// hand the focus to a list that is then rebuilt and loses its choice.
+TEST_F(BadCommands, ResetFromTheMenuKeepsTheFieldsWhereverTheFocusIs) {
+  for (TextBox* where : {form.txtBYear, form.txtAYear, form.txtDYear}) {
+    SCOPED_TRACE(where->objectName().toStdString());
+    result(form.OptAge);
+    form.FrameAge->show();
+    fill(kComplete);
+    form.focusControl(where);
+    form.mnuReset->trigger();
+    const QString kept[] = {form.cmbAMonth->text(), form.cmbADay->text(), form.txtAYear->text(),
+                            form.cmbDMonth->text(), form.cmbDDay->text(), form.txtDYear->text()};
+    EXPECT_EQ(QStringList(std::begin(kept), std::end(kept)),
+              QStringList({"1", "0", "40", "March", "1", "1950"}));
+  }
+}
+
 // Each print command with its own sentences, for each missing value: the page
 // shows the name exactly as typed, the screen the closing sentence afterwards.
 TEST_F(BadCommands, EachPrintCommandWritesItsOwnSentencesAroundTheName) {
