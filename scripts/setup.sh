@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   cups cups-client printer-driver-cups-pdf libcups2-dev
   desktop-file-utils appstream dpkg-dev file
+  dbus at-spi2-core python3-pyatspi xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

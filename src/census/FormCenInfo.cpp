@@ -1,5 +1,6 @@
 #include "census/FormCenInfo.h"
 
+#include <QTabBar>
 #include <QToolButton>
 
 #include "forms/Program.h"
@@ -44,6 +45,9 @@ void FormCenInfo::wire() {
   // Qt makes the bar's scroll buttons all the same, and they stay unused.
   SSTab2->setUsesScrollButtons(false);
   for (QToolButton* scroll : SSTab2->findChildren<QToolButton*>()) markInert(scroll);
+  // The focus sits on the tab bar inside the tab control, which the declared
+  // tab order does not name: Tab goes from it to the text of the tab shown.
+  QWidget::setTabOrder(SSTab2->findChild<QTabBar*>(), txt1790);
 }
 
 void FormCenInfo::cmdCenExit_Click() { program().hide(*this); }

@@ -1,11 +1,13 @@
 #include "forms/Controls.h"
 
 #include <QCompleter>
+#include <QEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "forms/Accessibility.h"
 #include "forms/Colors.h"
 
 namespace vantel {
@@ -18,6 +20,22 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 void ComboBox::setEditable(bool editable) {
   QComboBox::setEditable(editable);
   if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
+  nameTypingField();
+}
+
+bool ComboBox::event(QEvent* event) {
+  // The form's Designer file names the box after making it editable; by the
+  // time the box is shown its name is known.
+  if (event->type() == QEvent::Show) nameTypingField();
+  return QComboBox::event(event);
+}
+
+void ComboBox::nameTypingField() {
+  QLineEdit* field = lineEdit();
+  if (!field) return;
+  field->setAccessibleName(accessibleName());
+  field->setAccessibleDescription(accessibleDescription().isEmpty() ? toolTip()
+                                                                    : accessibleDescription());
 }
 
 void ComboBox::setText(const QString& text) {
@@ -104,6 +122,7 @@ void setOptionValue(QRadioButton* button, bool selected) {
 }
 
 Line::Line(QWidget* parent) : QFrame(parent) {
+  describeFormsToScreenReaders();  // a line is not announced
   setFrameShape(QFrame::NoFrame);
   // Its own role: a form that paints itself in another colour must not hide it.
   setBackgroundRole(QPalette::Window);

@@ -44,6 +44,14 @@ class ComboBox : public QComboBox {
   // Adds an item at the end of the list; the box's text stays as it was.
   void addListItem(const QString& item);
   QStringList listItems() const;
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  // The field one types into takes the focus in place of the box: screen
+  // readers announce it with the box's own name and description.
+  void nameTypingField();
 };
 
 // A command button whose caption wraps onto further lines when it is wider than

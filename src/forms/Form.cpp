@@ -10,12 +10,14 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "forms/Accessibility.h"
 #include "forms/Fonts.h"
 #include "forms/Program.h"
 
 namespace vantel {
 
 Form::Form(Program& program, const QString& name, const QString& caption) : program_(program) {
+  describeFormsToScreenReaders();
   setObjectName(name);
   setWindowTitle(caption);
   setFont(fonts::form());
