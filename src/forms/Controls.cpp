@@ -96,18 +96,24 @@ MultiLineText::MultiLineText(QWidget* parent) : QPlainTextEdit(parent) {
 
 void MultiLineText::setText(const QString& text) {
   text_ = text;
-  QString display = text;
-  display.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  if (display.endsWith(QLatin1Char('\n'))) display.chop(1);
-  setPlainText(display);
+  setPlainText(shownLines(text));
 }
 
-QString MultiLineText::textLines() const {
-  return QString(text_).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+QString MultiLineText::textLines() const { return lineFeedLines(text_); }
+void MultiLineText::setTextLines(const QString& lines) { setText(programLines(lines)); }
+
+QString lineFeedLines(const QString& text) {
+  return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-void MultiLineText::setTextLines(const QString& lines) {
-  setText(QString(lines).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+QString programLines(const QString& lines) {
+  return QString(lines).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QString shownLines(const QString& text) {
+  QString shown = lineFeedLines(text);
+  if (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
+  return shown;
 }
 
 void setOptionValue(QRadioButton* button, bool selected) {

@@ -111,6 +111,13 @@ class OptionButton : public QRadioButton {
 // the last selected one of a frame is allowed too.
 void setOptionValue(QRadioButton* button, bool selected);
 
+// The program's texts end their lines with a carriage return and a line feed;
+// Designer files and Qt's text boxes with a line feed alone.
+QString lineFeedLines(const QString& text);
+QString programLines(const QString& lines);
+// A text as a box shows it: line-feed lines, without the last line's end.
+QString shownLines(const QString& text);
+
 // A dark blue horizontal line, 2 pixels high, as the calculators draw under
 // their headings and above their information boxes.
 class Line : public QFrame {

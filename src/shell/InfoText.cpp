@@ -1,5 +1,7 @@
 #include "shell/InfoText.h"
 
+#include "forms/Controls.h"
+
 namespace vantel {
 
 InfoText::InfoText(QWidget* parent) : QLabel(parent) {
@@ -13,18 +15,10 @@ InfoText::InfoText(QWidget* parent) : QLabel(parent) {
 
 void InfoText::setText(const QString& text) {
   text_ = text;
-  QString shown = text;
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  if (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
-  QLabel::setText(shown);
+  QLabel::setText(shownLines(text));
 }
 
-QString InfoText::textLines() const {
-  return QString(text_).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
-void InfoText::setTextLines(const QString& lines) {
-  setText(QString(lines).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
-}
+QString InfoText::textLines() const { return lineFeedLines(text_); }
+void InfoText::setTextLines(const QString& lines) { setText(programLines(lines)); }
 
 }  // namespace vantel
