@@ -2,6 +2,7 @@
 // through real events, and its checks must see what the program shows.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "forms/Program.h"
@@ -30,6 +31,23 @@ TEST(FuzzSession, ADateEnteredThroughEventsGivesAWeekdayTheOracleChecks) {
     if (f->objectName() == QLatin1String("FormDOW")) dow = f;
   ASSERT_NE(dow, nullptr);
   EXPECT_EQ(dow->findChild<QLineEdit*>("TxtDay")->text(), "Tuesday");
+}
+
+// A narrow box's list is narrower than its items, which the style sizes as menu
+// items: the click must land on what shows of the item, not beside the list.
+TEST(FuzzSession, APickInANarrowListChoosesTheItem) {
+  Session session;
+  for (const Action& a : fromText("menu\t\tmnuOpen/mnuBAD\t0\n"
+                                  "click\tFormBAD/OptBirth\t\t0\n"
+                                  "pick\tFormBAD/cmbADay\t7\t0\n")) {
+    SCOPED_TRACE(toLine(a).toStdString());
+    for (const Finding& f : session.play(a)) ADD_FAILURE() << f.detail.toStdString();
+  }
+  QComboBox* days = nullptr;
+  for (Form* f : session.program().forms())
+    if (f->objectName() == QLatin1String("FormBAD")) days = f->findChild<QComboBox*>("cmbADay");
+  ASSERT_NE(days, nullptr);
+  EXPECT_EQ(days->currentIndex(), 7);
 }
 
 TEST(FuzzSession, PlatformFindsBoxesWithoutTextAndImpossibleStyles) {
