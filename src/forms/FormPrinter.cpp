@@ -1,6 +1,7 @@
 #include "forms/FormPrinter.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +15,25 @@
 #include "forms/Form.h"
 
 namespace vantel {
+
+namespace {
+
+// The print server's client library is not linked into the program: it and
+// the libraries it pulls in would cost every start-up memory before anything
+// is printed. Qt's print support has loaded it by the time a page is sent, so
+// its last answer is read from the instance already there.
+bool printServerTookTheJob() {
+  using LastError = ipp_status_t (*)();
+  void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (!library) library = dlopen("libcups.so.2", RTLD_LAZY);
+  if (!library) return false;  // no print server's client: the page cannot have gone
+  const auto lastError = reinterpret_cast<LastError>(dlsym(library, "cupsLastError"));
+  const bool took = lastError && lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+  dlclose(library);
+  return took;
+}
+
+}  // namespace
 
 QImage FormPrinter::clientImage(Form& form) {
   // grab() renders the widget itself: its visible controls, without the menu
@@ -49,7 +69,7 @@ bool FormPrinter::printImage(const QImage& image, QPrinter& printer) {
   // away): that answer is the last one its client library received.
   const bool toPrintServer =
       printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
-  return !toPrintServer || cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+  return !toPrintServer || printServerTookTheJob();
 }
 
 bool FormPrinter::print(Form& form) {
