@@ -210,9 +210,13 @@ void performMenu(const QString& arg) {
   closePopups();
 }
 
-void performPick(QComboBox* box, int index) {
-  // An editable box opens its list from its arrow; a drop-down list anywhere.
+void performPick(QComboBox* target, int index) {
+  // The click may do something else than open the list: with a menu dropped
+  // down, it chooses the menu item under the pointer, which may close the
+  // box's window and delete the box.
+  QPointer<QComboBox> box = target;
   click(box, box->isEditable() ? QPoint(box->width() - 6, box->height() / 2) : clickPoint(box));
+  if (!box) return closePopups();
   QAbstractItemView* view = box->view();
   if (!view || !view->isVisible()) return closePopups();
   if (index >= box->count()) return closePopups();

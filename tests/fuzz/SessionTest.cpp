@@ -33,22 +33,48 @@ TEST(FuzzSession, ADateEnteredThroughEventsGivesAWeekdayTheOracleChecks) {
   EXPECT_EQ(dow->findChild<QLineEdit*>("TxtDay")->text(), "Tuesday");
 }
 
-// A narrow box's list is narrower than its items, which the style sizes as menu
-// items: the click must land on what shows of the item, not beside the list.
-TEST(FuzzSession, APickInANarrowListChoosesTheItem) {
+// Picks as a user makes them; the box named last shows the item then, or its
+// window is gone (-1).
+struct PickCase {
+  const char* name;
+  const char* steps;
+  int shown;
+};
+
+class FuzzPicks : public testing::TestWithParam<PickCase> {};
+
+TEST_P(FuzzPicks, LandWhereAUsersClickWould) {
   Session session;
-  for (const Action& a : fromText("menu\t\tmnuOpen/mnuBAD\t0\n"
-                                  "click\tFormBAD/OptBirth\t\t0\n"
-                                  "pick\tFormBAD/cmbADay\t7\t0\n")) {
+  for (const Action& a : fromText(QString::fromUtf8(GetParam().steps))) {
     SCOPED_TRACE(toLine(a).toStdString());
     for (const Finding& f : session.play(a)) ADD_FAILURE() << f.detail.toStdString();
   }
-  QComboBox* days = nullptr;
+  const QStringList last =
+      QString::fromUtf8(GetParam().steps).trimmed().split('\n').last().split('\t');
+  const QStringList target = last[1].split('/');
+  QComboBox* box = nullptr;
   for (Form* f : session.program().forms())
-    if (f->objectName() == QLatin1String("FormBAD")) days = f->findChild<QComboBox*>("cmbADay");
-  ASSERT_NE(days, nullptr);
-  EXPECT_EQ(days->currentIndex(), 7);
+    if (f->objectName() == target[0] && f->isVisible()) box = f->findChild<QComboBox*>(target[1]);
+  EXPECT_EQ(box ? box->currentIndex() : -1, GetParam().shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lists, FuzzPicks,
+                         testing::Values(
+                             // A narrow box's list is narrower than its items, which the style
+                             // sizes as menu items: the click lands on what shows of the item.
+                             PickCase{"NarrowList",
+                                      "menu\t\tmnuOpen/mnuBAD\t0\nclick\tFormBAD/OptBirth\t\t0\n"
+                                      "pick\tFormBAD/cmbADay\t7\t0\n",
+                                      7},
+                             // With the Open menu dropped down, the click on the box chooses the
+                             // menu item over it instead ("Close"): the form and its box are gone.
+                             PickCase{"UnderADroppedDownMenu",
+                                      "menu\t\tmnuOpen/mnuBAD\t0\nclick\tFormBAD/OptAge\t\t0\n"
+                                      "key\t\tAlt+O\t0\npick\tFormBAD/cmbBMonth\t0\t0\n",
+                                      -1}),
+                         [](const testing::TestParamInfo<PickCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(FuzzSession, PlatformFindsBoxesWithoutTextAndImpossibleStyles) {
   FuzzPlatform p;
