@@ -56,6 +56,8 @@ TEST(FuzzOracles, WeekdaysAgainstTheCalendar) {
       {"year in exponent notation", "Thursday", "December", "23", "1.869e3", true},
       {"year rounded half to even", "Thursday", "December", "23", " 1869.5 ", false},
       {"day with a leading zero", "Thursday", "December", "023", "1869", true},
+      {"day with blanks around it", "Thursday", "December", " 23 ", "1869", true},
+      {"day with a tab", "Thursday", "December", "23\t", "1869", false},
       {"wrong weekday", "Friday", "December", "23", "1869", false},
       {"no weekday", "Funday", "December", "23", "1869", false},
       {"day the month lacks", "Monday", "February", "29", "1900", false},

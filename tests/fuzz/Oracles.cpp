@@ -109,11 +109,13 @@ QString checkWeekday(const QString& shown, const QString& month, const QString& 
   const QString date =
       QStringLiteral("month %1, day %2, year %3").arg(quoted(month), quoted(day), quoted(year));
   const int m = monthNumber(month);
-  static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+  // A day as the form reads a typed one: digits, with blanks around them.
+  static const QRegularExpression digits(QStringLiteral("^ *([0-9]{1,9}) *$"));
+  const QRegularExpressionMatch dayDigits = digits.match(day);
   const auto y = yearValue(year);
-  if (m == 0 || !digits.match(day).hasMatch() || !y || *y < 0 || *y > 9999)
+  if (m == 0 || !dayDigits.hasMatch() || !y || *y < 0 || *y > 9999)
     return QStringLiteral("weekday %1 shown for %2, which is no date").arg(quoted(shown), date);
-  const long long d = day.toLongLong();
+  const long long d = dayDigits.captured(1).toLongLong();
   if (!isRealDate(*y, m, d))
     return QStringLiteral("weekday %1 shown for %2, a day the month does not have")
         .arg(quoted(shown), date);
