@@ -19,7 +19,10 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 
 void ComboBox::setEditable(bool editable) {
   QComboBox::setEditable(editable);
-  if (editable) completer()->setCaseSensitivity(Qt::CaseSensitive);
+  if (editable) {
+    completer()->setCaseSensitivity(Qt::CaseSensitive);
+    lineEdit()->setMaxLength(kTypedTextLimit);
+  }
   nameTypingField();
 }
 

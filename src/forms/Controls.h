@@ -30,6 +30,11 @@ class ComboBox : public QComboBox {
  public:
   explicit ComboBox(QWidget* parent = nullptr);
   ComboBox(QWidget* parent, bool editable) : ComboBox(parent) { setEditable(editable); }
+  // The most characters the text of a drop-down combo box holds. A day or a
+  // month needs a few; a longer typed or pasted text is cut here. Qt's line
+  // edit does work per pasted character that grows with the whole pasted
+  // text, so a page-long paste would otherwise freeze the box.
+  static constexpr int kTypedTextLimit = 255;
   // A typed text is kept as typed: leaving the box must not turn "april" into
   // the item "April", which Qt's own completer does.
   void setEditable(bool editable);

@@ -1,6 +1,8 @@
 // A user's way through the calculator with real keyboard and mouse events: a
 // date, its weekday, a print with a note, a reset, and a print refused after a
 // refused calculation.
+#include <QClipboard>
+
 #include "dow/DowFixture.h"
 #include "forms/Colors.h"
 
@@ -105,6 +107,33 @@ TEST_F(Journey, DateWeekdayNotePrintResetAndARefusedPrint) {
   EXPECT_TRUE(platform.prints().isEmpty());
   EXPECT_FALSE(form.CmdPrintForm->isEnabled());
   EXPECT_FALSE(form.mnuPrint->isEnabled());
+}
+
+// A page-long paste into the month or the day box is cut to the box's limit
+// (Qt's line edit did work per character of the whole paste, which froze the
+// box), and the calculation refuses what is left as it refuses any bad date.
+TEST_F(Journey, APageLongPasteIsCutAndRefused) {
+  struct Row {
+    ComboBox* box;
+    const char* title;
+  } rows[] = {{form.CmbMth, "Invalid Month!"}, {form.CmbDay, "Invalid Day!"}};
+  const QString page = QStringLiteral("12<b>%1&amp;</b>").repeated(3000);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.title);
+    QTest::mouseClick(form.cmdReset, Qt::LeftButton);
+    form.CmbMth->setText("May");
+    form.CmbDay->setText("7");
+    form.txtYear->setText("1901");
+    clickInto(row.box);
+    QApplication::clipboard()->setText(page);
+    QTest::keyClick(focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(row.box->text(), page.left(ComboBox::kTypedTextLimit));
+    platform.clear();
+    QTest::mouseClick(form.CmdDOWgo, Qt::LeftButton);
+    EXPECT_EQ(platform.messages().value(0).title, row.title);
+    EXPECT_EQ(form.TxtDay->text(), "");
+  }
 }
 
 }  // namespace
