@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "forms/Program.h"
+#include "forms/ProgramStyle.h"
 #include "resources/Artwork.h"
 #include "shell/FormSplash.h"
 
@@ -91,6 +92,7 @@ int runProgram(Program& program) {
   // program's own name and icon for them.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vantel"));
   QApplication::setWindowIcon(artwork::programIcon());
+  QApplication::setStyle(new ProgramStyle);
   // The program ends when its main window closes or an Exit item ends it, not
   // when the splash gives way.
   QApplication::setQuitOnLastWindowClosed(false);
