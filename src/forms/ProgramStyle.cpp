@@ -64,7 +64,8 @@ class OnDemandIconEngine : public QIconEngine {
 // Reads the style's pictures into Qt's pixmap cache while no plugin folder is
 // known, so that the built-in PNG reader reads them without the others being
 // loaded and tried. The folders are given back at once: any later picture finds
-// every reader as before.
+// every reader as before. Should the cache drop the picture later, the style
+// reads it again itself.
 void readStylePictures() {
   const QStringList folders = QCoreApplication::libraryPaths();
   QCoreApplication::setLibraryPaths({});
@@ -77,7 +78,7 @@ void readStylePictures() {
 ProgramStyle::ProgramStyle() { readStylePictures(); }
 
 QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
-                                      const QWidget* widget) const {
+                                 const QWidget* widget) const {
   // An icon asked for with the options of one drawing is read at once: the
   // options do not outlive the call.
   if (option) return QProxyStyle::standardIcon(icon, option, widget);

@@ -32,7 +32,7 @@ QPixmap picture(const QString& file, QSize size) {
   const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
   QImage image = render(file, size * ratio);
   image.setDevicePixelRatio(ratio);
-  return QPixmap::fromImage(image);
+  return QPixmap::fromImage(std::move(image));
 }
 
 QPixmap splash() { return picture(QStringLiteral("splash.svg"), QSize(314, 164)); }
