@@ -30,7 +30,7 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
   echo "print server: needs root for cupsd and its cups-pdf backend, and sudo is not available" \
     "without a password; run '$0 $action $dir' as root" >&2
-  [ "$action" = start ] && exit 77
+  [ "$action" = status ] || exit 77
   exit 1
 fi
 
