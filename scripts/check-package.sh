@@ -8,7 +8,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-scripts/setup.sh
 scripts/build.sh "$build" >/dev/null
 
 passed=0

@@ -4,7 +4,7 @@
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build clang-format
+  build-essential cmake ninja-build ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils imagemagick poppler-utils

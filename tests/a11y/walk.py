@@ -19,7 +19,11 @@ Usage: walk.py <program binary> <window row>
 
 import sys
 
-import pyatspi
+import desktop
+
+desktop.skip_unless_ready()
+
+import pyatspi  # noqa: E402 (only once the check above found it)
 
 import screenreader as sr
 from desktop import Desktop
