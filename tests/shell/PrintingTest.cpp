@@ -178,10 +178,10 @@ TEST_F(PrintingTest, RefusedOrFailedPdfIsReportedNeverClaimedDone) {
   EXPECT_EQ(pageCount(path("second.pdf")), 1);
 }
 
-// Every file and folder under the folder, hidden ones included.
+// Every file and folder under the folder, hidden ones included, sorted.
 QStringList entriesUnder(const QString& folder) {
   QStringList entries;
-  QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+  QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                   QDirIterator::Subdirectories);
   while (it.hasNext()) entries << QDir(folder).relativeFilePath(it.next());
   entries.sort();
@@ -191,45 +191,33 @@ QStringList entriesUnder(const QString& folder) {
 TEST_F(PrintingTest, SaveDialogOpensInDocumentsOrHomeAndLeavesOnlyThePdf) {
   PrintedForm& form = shown<PrintedForm>();
   const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
-  struct Case {
-    const char* how;
-    QString documents;  // the folder made before, if any
-    QString opensIn;
-  };
-  const Case cases[] = {
-      {"with a Documents folder", "Documents", "Documents"},
-      {"without one", "", "."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.how);
+  // Whether the user has a Documents folder, and where the dialog opens.
+  for (const auto& [documents, opensIn] : {std::pair{true, "Documents"}, {false, "."}}) {
+    SCOPED_TRACE(opensIn);
     const QTemporaryDir user;
     const QDir userHome(user.path());
     qputenv("HOME", user.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", userHome.filePath(".config").toUtf8());
     // Where Qt keeps a user's settings, had the program not a folder of its own.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userHome.filePath(".config"));
-    if (!c.documents.isEmpty()) userHome.mkdir(c.documents);
-    const QStringList before = entriesUnder(user.path());
+    if (documents) userHome.mkdir("Documents");
+    QStringList expected = entriesUnder(user.path())
+                           << QDir::cleanPath(QString(opensIn) + "/page.pdf");
+    expected.sort();
     QString openedIn;
-    std::function<void()> answer = [&] {
+    std::function<void()> answer = [&] {  // once the dialog is open, as its user would
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!dialog) {
-        QTimer::singleShot(20, answer);  // not open yet
-        return;
-      }
+      if (!dialog) return QTimer::singleShot(20, answer);
       openedIn = userHome.relativeFilePath(dialog->directory().absolutePath());
       dialog->selectFile(dialog->directory().filePath("page.pdf"));
-      static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+      static_cast<QDialog*>(dialog)->accept();
     };
     QTimer::singleShot(0, answer);
     ScriptedPrinter printer;
     printer.files = {"dialog"};
     EXPECT_TRUE(printer.print(form));
-    EXPECT_EQ(openedIn, c.opensIn);
-    QStringList after = before;
-    after << QDir::cleanPath(c.opensIn + "/page.pdf");
-    after.sort();
-    EXPECT_EQ(entriesUnder(user.path()), after);
+    EXPECT_EQ(openedIn, opensIn);
+    EXPECT_EQ(entriesUnder(user.path()), expected);
   }
   qputenv("HOME", home);
   config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
