@@ -23,6 +23,9 @@ FormCenInfo::FormCenInfo(Program& program)
   using namespace menu;
   buildMenus<FormCenInfo>({
       bar(&FormCenInfo::mnuOpen, "mnuOpen", "&Open"),
+      // A line stands first in the Open menu. Qt does not draw a line that
+      // opens a menu, so it stays hidden; nothing is lost, as nothing stands
+      // above it to set apart.
       line(&FormCenInfo::mnuline, "mnuline"),
       item(&FormCenInfo::mnuprint, "mnuprint", "&Print", nullptr, &FormCenInfo::mnuprint_Click),
       item(&FormCenInfo::mnuclose, "mnuclose", "&Close", nullptr, &FormCenInfo::cmdCenExit_Click),
