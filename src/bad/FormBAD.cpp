@@ -8,13 +8,9 @@
 #include "bad/CheckCalculate.h"
 #include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
-#include "census/FormCBYC.h"
-#include "dow/FormDOW.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -185,9 +181,9 @@ void FormBAD::mnuPrint_Click() { PrintBadResults(program(), kMenuSentences); }
 void FormBAD::cmdExit_Click() { program().close(*this); }
 void FormBAD::mnuClose_Click() { program().close(*this); }
 void FormBAD::mnuExit_Click() { program().close(*this); }
-void FormBAD::mnuStart_Click() { program().open<FormBegin>(true); }
-void FormBAD::mnuCBYC2_Click() { program().open<FormCBYC>(true); }
-void FormBAD::mnuDOW_Click() { program().open<FormDOW>(true); }
-void FormBAD::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormBAD::mnuStart_Click() { program().open(Window::Begin, Front); }
+void FormBAD::mnuCBYC2_Click() { program().open(Window::Census, Front); }
+void FormBAD::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
+void FormBAD::mnuAbout_Click() { program().open(Window::About); }
 
 }  // namespace vantel

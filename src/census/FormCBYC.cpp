@@ -2,18 +2,13 @@
 
 #include <cstdint>
 
-#include "bad/FormBAD.h"
 #include "census/Blankchks.h"
 #include "census/CensusPrinting.h"
 #include "census/CensusState.h"
 #include "census/CensusTexts.h"
-#include "census/FormCenInfo.h"
-#include "dow/FormDOW.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -138,7 +133,7 @@ void FormCBYC::load() {
 }
 
 void FormCBYC::unload() {
-  if (auto* info = program().existing<FormCenInfo>()) program().hide(*info);
+  if (Form* info = program().existing(Window::CensusInfo)) program().hide(*info);
 }
 
 void FormCBYC::Chk_Click(const CensusColumn& column) {
@@ -230,14 +225,14 @@ void FormCBYC::ReseT() {
 void FormCBYC::CmdCalc_Click() { Blankchks(program()); }
 void FormCBYC::CmdPrint_Click() { census::printResults(*this, census::PrintCommand::Button); }
 void FormCBYC::mnuPrint_Click() { census::printResults(*this, census::PrintCommand::Menu); }
-void FormCBYC::Command1_Click() { program().open<FormCenInfo>(); }
+void FormCBYC::Command1_Click() { program().open(Window::CensusInfo); }
 // The Census Information window is hidden by unload().
 void FormCBYC::cmdExit_Click() { program().close(*this); }
-void FormCBYC::mnuStart_Click() { program().open<FormBegin>(true); }
-void FormCBYC::mnuBAD_Click() { program().open<FormBAD>(true); }
-void FormCBYC::mnuDOW_Click() { program().open<FormDOW>(true); }
+void FormCBYC::mnuStart_Click() { program().open(Window::Begin, Front); }
+void FormCBYC::mnuBAD_Click() { program().open(Window::BirthAgeDeath, Front); }
+void FormCBYC::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
 void FormCBYC::mnuExit_Click() { program().end(); }
-void FormCBYC::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormCBYC::mnuAbout_Click() { program().open(Window::About); }
 
 std::array<QCheckBox*, census::kCensusCount> FormCBYC::censusBoxes() const {
   return {Chk1790, Chk1800, Chk1810, Chk1820, Chk1830, Chk1840};

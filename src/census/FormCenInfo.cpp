@@ -5,7 +5,6 @@
 
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -53,6 +52,6 @@ void FormCenInfo::wire() {
 void FormCenInfo::cmdCenExit_Click() { program().hide(*this); }
 void FormCenInfo::mnuprint_Click() { program().platform().printForm(*this); }
 void FormCenInfo::mnuExit_Click() { program().end(); }
-void FormCenInfo::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormCenInfo::mnuAbout_Click() { program().open(Window::About); }
 
 }  // namespace vantel

@@ -4,16 +4,11 @@
 #include <QPalette>
 #include <QTextCursor>
 
-#include "bad/FormBAD.h"
 #include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
-#include "census/FormCBYC.h"
-#include "census/FormCenInfo.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -188,15 +183,15 @@ void FormDOW::cmdPrntNote_Click() {
 void FormDOW::cmdExit_Click() {
   Program& p = program();
   p.close(*this);
-  p.hide(p.form<FormCenInfo>());
+  p.hide(p.form(Window::CensusInfo));
 }
 
 void FormDOW::mnuClose_Click() { program().close(*this); }
 void FormDOW::mnuExit_Click() { program().end(); }
 
-void FormDOW::mnuBegin_Click() { program().open<FormBegin>(true); }
-void FormDOW::mnuCBYC_Click() { program().open<FormBAD>(true); }
-void FormDOW::mnuCBYC3_Click() { program().open<FormCBYC>(true); }
-void FormDOW::mnuAbout_Click() { program().open<frmAbout>(true); }
+void FormDOW::mnuBegin_Click() { program().open(Window::Begin, Front); }
+void FormDOW::mnuCBYC_Click() { program().open(Window::BirthAgeDeath, Front); }
+void FormDOW::mnuCBYC3_Click() { program().open(Window::Census, Front); }
+void FormDOW::mnuAbout_Click() { program().open(Window::About, Front); }
 
 }  // namespace vantel
