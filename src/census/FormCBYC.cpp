@@ -67,14 +67,15 @@ FormCBYC::FormCBYC(Program& program)
       item(&FormCBYC::mnuPrint, "mnuPrint", "Print Results", "Ctrl+P", &FormCBYC::mnuPrint_Click,
            Disabled),
       line(&FormCBYC::mnulin2, "mnulin2"),
-      item(&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L", &FormCBYC::cmdExit_Click),
+      item(&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L", &FormCBYC::mnuClose_Click),
       line(&FormCBYC::mnuline2, "mnuline2"),
       item(&FormCBYC::mnuexit, "mnuexit", "Exit", "Ctrl+X", &FormCBYC::mnuExit_Click),
       bar(&FormCBYC::mnuEdit, "mnuEdit", "Edit", Disabled),
-      item(&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R", &FormCBYC::ReseT),
+      item(&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R",
+           &FormCBYC::mnuResetForm_Click),
       bar(&FormCBYC::mnuView, "mnuView", "&View", Disabled),  // until the form has loaded
       item(&FormCBYC::mnuCensusInfo, "mnuCensusInfo", "Census Information", "Ctrl+I",
-           &FormCBYC::Command1_Click),
+           &FormCBYC::mnuCensusInfo_Click),
       item(&FormCBYC::mnuxceninfo, "mnuxceninfo", "Exit Census Information", nullptr, inert,
            Disabled | Hidden),
       windows(&FormCBYC::mnuwindow, "mnuwindow", "&Window"),
@@ -114,7 +115,7 @@ void FormCBYC::wire() {
   onClick(CmdFemaleA, [this] { CmdFemaleA_Click(); });
 
   onClick(CmdCalc, [this] { CmdCalc_Click(); });
-  onClick(CmdClear, [this] { ReseT(); });
+  onClick(CmdClear, [this] { CmdClear_Click(); });
   onClick(CmdPrint, [this] { CmdPrint_Click(); });
   onClick(Command1, [this] { Command1_Click(); });
   onClick(CmdExit, [this] { cmdExit_Click(); });
@@ -223,11 +224,15 @@ void FormCBYC::ReseT() {
 }
 
 void FormCBYC::CmdCalc_Click() { Blankchks(program()); }
+void FormCBYC::CmdClear_Click() { ReseT(); }
+void FormCBYC::mnuResetForm_Click() { ReseT(); }
 void FormCBYC::CmdPrint_Click() { census::printResults(*this, census::PrintCommand::Button); }
 void FormCBYC::mnuPrint_Click() { census::printResults(*this, census::PrintCommand::Menu); }
 void FormCBYC::Command1_Click() { program().open(Window::CensusInfo); }
+void FormCBYC::mnuCensusInfo_Click() { program().open(Window::CensusInfo); }
 // The Census Information window is hidden by unload().
 void FormCBYC::cmdExit_Click() { program().close(*this); }
+void FormCBYC::mnuClose_Click() { program().close(*this); }
 void FormCBYC::mnuStart_Click() { program().open(Window::Begin, Front); }
 void FormCBYC::mnuBAD_Click() { program().open(Window::BirthAgeDeath, Front); }
 void FormCBYC::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
