@@ -35,7 +35,8 @@ FormBAD::FormBAD(Program& program)
       bar(&FormBAD::mnuopen, "mnuopen", "&Open"),
       item(&FormBAD::mnuStart, "mnuStart", "&Getting Started", nullptr, &FormBAD::mnuStart_Click),
       line(&FormBAD::mnuline3, "mnuline3"),
-      // This form's own item: checked, and choosing it does nothing.
+      // This form's own item, Birth-Age-Death despite its name: checked, and
+      // choosing it does nothing. mnuCBYC2 opens the Census calculator.
       item(&FormBAD::mnuCBYC, "mnuCBYC", "&Age-Birth-Death Date Calculator", nullptr, inert,
            Checked),
       item(&FormBAD::mnuCBYC2, "mnuCBYC2", "&Census Birth Year Calculator", nullptr,
@@ -48,6 +49,7 @@ FormBAD::FormBAD(Program& program)
       line(&FormBAD::mnuline2, "mnuline2"),
       item(&FormBAD::mnuClose, "mnuClose", "&Close", nullptr, &FormBAD::mnuClose_Click),
       line(&FormBAD::mnuline, "mnuline"),
+      // Exit closes this form only, as Close does; the program goes on.
       item(&FormBAD::mnuExit, "mnuExit", "E&xit", nullptr, &FormBAD::mnuExit_Click),
       bar(&FormBAD::mnuEdit, "mnuEdit", "&Edit", Disabled),
       item(&FormBAD::mnuReset, "mnuReset", "&Reset Form", nullptr, &FormBAD::mnuReset_Click),

@@ -69,6 +69,7 @@ FormCBYC::FormCBYC(Program& program)
       line(&FormCBYC::mnulin2, "mnulin2"),
       item(&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L", &FormCBYC::mnuClose_Click),
       line(&FormCBYC::mnuline2, "mnuline2"),
+      // Exit ends the program at once; Close closes this form only.
       item(&FormCBYC::mnuexit, "mnuexit", "Exit", "Ctrl+X", &FormCBYC::mnuExit_Click),
       bar(&FormCBYC::mnuEdit, "mnuEdit", "Edit", Disabled),
       item(&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R",

@@ -27,6 +27,7 @@ FormDOW::FormDOW(Program& program)
       bar(&FormDOW::mnuopen, "mnuopen", "&Open"),
       item(&FormDOW::mnuBegin, "mnuBegin", "&Getting Started", "Ctrl+G", &FormDOW::mnuBegin_Click),
       line(&FormDOW::mnuline3, "mnuline3"),
+      // mnuCBYC opens Birth-Age-Death, mnuCBYC3 the Census calculator.
       item(&FormDOW::mnuCBYC, "mnuCBYC", "Age-Birth-Death Date Calculator", "Ctrl+A",
            &FormDOW::mnuCBYC_Click),
       item(&FormDOW::mnuCBYC3, "mnuCBYC3", "Census Birth Year Calculator", "Ctrl+C",
@@ -39,6 +40,7 @@ FormDOW::FormDOW(Program& program)
       line(&FormDOW::mnuline, "mnuline"),
       item(&FormDOW::mnuClose, "mnuClose", "Close", "Ctrl+L", &FormDOW::mnuClose_Click),
       line(&FormDOW::mnuline2, "mnuline2"),
+      // Exit ends the program at once; Close closes this form only.
       item(&FormDOW::mnuExit, "mnuExit", "Exit", "Ctrl+X", &FormDOW::mnuExit_Click),
       bar(&FormDOW::mnuEdit, "mnuEdit", "&Edit", Disabled),
       item(&FormDOW::mnuReset, "mnuReset", "Reset Form", "Ctrl+R", &FormDOW::mnuReset_Click),

@@ -31,6 +31,7 @@ FormBegin::FormBegin(Program& program)
       line(&FormBegin::mnuline2, "mnuline2"),
       item(&FormBegin::mnuclose, "mnuclose", "&Close", nullptr, &FormBegin::mnuClose_Click),
       line(&FormBegin::mnuline3, "mnuline3"),
+      // Exit ends the program at once; Close only hides this page.
       item(&FormBegin::mnuexit, "mnuexit", "E&xit", nullptr, &FormBegin::mnuExit_Click),
       bar(&FormBegin::mnuedit, "mnuedit", "&Edit", Disabled),
       item(&FormBegin::mnuClearForm, "mnuClearForm", "&Clear Form", nullptr,

@@ -36,6 +36,7 @@ MDIMain::MDIMain(Program& program)
       line(&MDIMain::mnuline3, "mnuline3"),
       item(&MDIMain::mnuClose, "mnuClose", "&Close", nullptr, inert, Disabled),
       line(&MDIMain::mnuline, "mnuline"),
+      // Exit closes the main window: every window closes, then the program ends.
       item(&MDIMain::MnuExit, "MnuExit", "E&xit", nullptr, &MDIMain::mnuExit_Click),
       bar(&MDIMain::MnuEdit, "MnuEdit", "&Edit", Disabled),
       bar(&MDIMain::MnuView, "MnuView", "&View", Disabled),
