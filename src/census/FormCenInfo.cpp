@@ -5,7 +5,6 @@
 
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -28,22 +27,26 @@ FormCenInfo::FormCenInfo(Program& program)
       // above it to set apart.
       line(&FormCenInfo::mnuline, "mnuline"),
       item(&FormCenInfo::mnuprint, "mnuprint", "&Print", nullptr, &FormCenInfo::mnuprint_Click),
-      item(&FormCenInfo::mnuclose, "mnuclose", "&Close", nullptr, &FormCenInfo::cmdCenExit_Click),
+      item(&FormCenInfo::mnuclose, "mnuclose", "&Close", nullptr, &FormCenInfo::mnuclose_Click),
       item(&FormCenInfo::mnuExit, "mnuExit", "E&xit", nullptr, &FormCenInfo::mnuExit_Click),
       bar(&FormCenInfo::mnuedit, "mnuedit", "&Edit", Disabled),
       bar(&FormCenInfo::mnuView, "mnuView", "&View"),
       item(&FormCenInfo::mnuXcenInfo, "mnuXcenInfo", "E&xit Census Information", nullptr,
-           &FormCenInfo::cmdCenExit_Click),
+           &FormCenInfo::mnuXcenInfo_Click),
       windows(&FormCenInfo::mnuWindow, "mnuWindow", "&Window"),
       bar(&FormCenInfo::mnuHelp, "mnuHelp", "&Help"),
       item(&FormCenInfo::mnuAbout, "mnuAbout", "&About Tamsford Genealogy Calculator", nullptr,
            &FormCenInfo::mnuAbout_Click),
   });
   wire();
+  setUpTabs();
 }
 
 void FormCenInfo::wire() {
   onClick(cmdCenExit, [this] { cmdCenExit_Click(); });
+}
+
+void FormCenInfo::setUpTabs() {
   // The six tabs fit the tab control side by side, so its tab bar never scrolls;
   // Qt makes the bar's scroll buttons all the same, and they stay unused.
   SSTab2->setUsesScrollButtons(false);
@@ -54,8 +57,10 @@ void FormCenInfo::wire() {
 }
 
 void FormCenInfo::cmdCenExit_Click() { program().hide(*this); }
+void FormCenInfo::mnuXcenInfo_Click() { program().hide(*this); }
 void FormCenInfo::mnuprint_Click() { program().platform().printForm(*this); }
+void FormCenInfo::mnuclose_Click() { program().hide(*this); }
 void FormCenInfo::mnuExit_Click() { program().end(); }
-void FormCenInfo::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormCenInfo::mnuAbout_Click() { program().open(Window::About); }
 
 }  // namespace vantel

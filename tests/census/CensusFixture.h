@@ -15,6 +15,7 @@
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
+#include "shell/WindowNames.h"
 #include "support/ScriptedPlatform.h"
 
 namespace vantel::test {
@@ -50,6 +51,8 @@ class CensusTest : public ::testing::Test {
  public:
   CensusPlatform platform;
   Program program{platform};
+
+  CensusTest() { nameWindows(program); }
 
   QString& yearsText() { return program.state<CensusState>().CensusYearsText; }
 

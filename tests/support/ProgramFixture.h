@@ -1,5 +1,6 @@
 #pragma once
-// A fresh program with a scripted platform for every test.
+// A fresh program with a scripted platform for every test, its windows named
+// as the program names them.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QTest>
 
 #include "forms/Program.h"
+#include "shell/WindowNames.h"
 #include "support/ScriptedPlatform.h"
 
 namespace vantel::test {
@@ -15,6 +17,8 @@ class ProgramTest : public ::testing::Test {
  protected:
   ScriptedPlatform platform;
   Program program{platform};
+
+  ProgramTest() { nameWindows(program); }
 
   // Shows the form as the active window, so that focus moves as for a user.
   // (Inside a test, the control flag helper is then spelled vantel::shown(w).)
