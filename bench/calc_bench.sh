@@ -23,20 +23,12 @@ make_rows() {
 make_rows "$rows" "$work/rows.csv"
 make_rows $((rows * 2)) "$work/rows2.csv"
 
-seconds() {  # seconds COMMAND...: wall-clock seconds of the command, output discarded
-  local start end
-  start=$(date +%s.%N)
-  "$@" >/dev/null
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc
-}
-peak_kib() {  # peak_kib FILE: the batch's peak resident memory in KiB
-  /usr/bin/time -f %M "$calc" birth --csv "$1" 2>&1 >/dev/null | tail -1
+measure() {  # measure COMMAND...: wall and processor seconds and peak memory, output discarded
+  /usr/bin/time -f "%e s wall, %U s user + %S s system, peak %M KiB" "$@" 2>&1 >/dev/null | tail -1
 }
 
-echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores (wall times grow with it)"
 echo "rows: $rows ($(du -h "$work/rows.csv" | cut -f1))"
-echo "wc -l:               $(seconds wc -l "$work/rows.csv") s"
-echo "vantel-calc birth:   $(seconds "$calc" birth --csv "$work/rows.csv") s"
-echo "peak memory: $(peak_kib "$work/rows.csv") KiB for $rows rows," \
-  "$(peak_kib "$work/rows2.csv") KiB for $((rows * 2)) rows"
+echo "wc -l:                        $(measure wc -l "$work/rows.csv")"
+echo "vantel-calc birth:            $(measure "$calc" birth --csv "$work/rows.csv")"
+echo "vantel-calc birth, 2x rows:   $(measure "$calc" birth --csv "$work/rows2.csv")"
