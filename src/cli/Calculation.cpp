@@ -50,9 +50,9 @@ Answer birthAgeDeath(const Case& c, bool longForm) {
     e[BadBox::AgeDays] = age->days;
   }
 
-  for (const auto& date : {birth, death})
-    if (date)
-      if (auto r = monthLengthRefusal(date->month, date->day)) return refused(std::move(*r));
+  for (const std::optional<DateTexts>* date : {&birth, &death})
+    if (*date)
+      if (auto r = monthLengthRefusal((*date)->month, (*date)->day)) return refused(std::move(*r));
   if (auto r = calculateRefusal(mode, e)) return refused(std::move(r->message));
   const auto values = readValues(mode, e);
   if (!values) return refused(cannotCalculate(mode).message);

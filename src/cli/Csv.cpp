@@ -1,6 +1,11 @@
 #include "cli/Csv.h"
 
 namespace vantel::cli {
+namespace {
+
+bool isSpecial(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
+
+}  // namespace
 
 bool CsvReader::refill() {
   len_ = std::fread(buffer_, 1, sizeof buffer_, in_);
@@ -42,7 +47,10 @@ bool CsvReader::next(std::vector<std::string>& fields) {
         current->push_back(static_cast<char>(c));
       }
     } else {
-      current->push_back(static_cast<char>(c));
+      // A run of plain characters goes over at once.
+      const std::size_t start = pos_ - 1;
+      while (pos_ < len_ && !isSpecial(buffer_[pos_])) ++pos_;
+      current->append(buffer_ + start, pos_ - start);
     }
   }
   fields.resize(count);

@@ -1,7 +1,5 @@
 #include "cli/DateText.h"
 
-#include <cstdio>
-
 #include "calendar/rules/Calendar.h"
 #include "calendar/rules/WholeNumberText.h"
 
@@ -66,15 +64,19 @@ std::optional<DateTexts> readLong(std::string_view text) {
   return texts(month, day, year);
 }
 
-// The unit a word names: 'y', 'm' or 'd' for y, year, years, m, month, ...
+bool sameLetters(std::string_view word, std::string_view lower) {
+  if (word.size() != lower.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    if ((word[i] | 0x20) != lower[i]) return false;
+  return true;
+}
+
+// The unit a word names, in any case: 'y', 'm' or 'd' for y, year, years, m,
+// month, months, d, day, days; 0 for any other word.
 char unitOf(std::string_view word) {
-  std::string lower;
-  for (char c : word) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-  for (const auto& [letter, singular] :
-       {std::pair{'y', std::string_view("year")}, {'m', "month"}, {'d', "day"}}) {
-    if (lower.size() == 1 && lower[0] == letter) return letter;
-    if (lower == singular || lower == std::string(singular) + "s") return letter;
-  }
+  if (word.size() > 1 && (word.back() | 0x20) == 's') word.remove_suffix(1);
+  for (std::string_view unit : {"year", "month", "day"})
+    if (sameLetters(word, unit) || sameLetters(word, unit.substr(0, 1))) return unit[0];
   return 0;
 }
 
@@ -121,8 +123,14 @@ std::optional<AgeTexts> readAge(std::string_view text) {
 
 std::string writeDate(BadDate date, bool longForm) {
   if (longForm) return dateText(date);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  // Years of four digits and more, months and days of two: 0812-03-05.
+  std::string text = std::to_string(date.year);
+  if (date.year >= 0 && text.size() < 4) text.insert(0, 4 - text.size(), '0');
+  for (int part : {int{date.month}, int{date.day}}) {
+    text += '-';
+    text += static_cast<char>('0' + part / 10 % 10);
+    text += static_cast<char>('0' + part % 10);
+  }
   return text;
 }
 

@@ -19,7 +19,7 @@ using namespace vantel::cli;
 
 struct Request {
   std::optional<Kind> kind;
-  std::string_view born, died, age, date, csv;
+  std::string_view kindName, born, died, age, date, csv;
   bool haveBorn = false, haveDied = false, haveAge = false, haveCsv = false;
   bool longForm = false;
   std::vector<std::string_view> census;
@@ -69,7 +69,7 @@ std::string parse(int argc, char** argv, Request& r) {
     else if (arg.starts_with("-") && arg != "-")
       problem = "unknown option '" + std::string(arg) + "'";
     else if (!r.kind && kindNamed(arg))
-      r.kind = kindNamed(arg);
+      r.kind = kindNamed(arg), r.kindName = arg;
     else if (r.kind == Kind::Weekday && !r.date.data())
       r.date = arg;
     else if (r.kind == Kind::Census)
@@ -86,7 +86,7 @@ std::string parse(int argc, char** argv, Request& r) {
   if (!r.kind) return "say what to calculate: birth, age, death, weekday or census";
   auto needs = [&](bool born, bool died, bool age) -> std::string {
     if (r.haveBorn != born || r.haveDied != died || r.haveAge != age)
-      return std::string(argv[1]) + " takes " +
+      return std::string(r.kindName) + " takes " +
              (born && died ? "--born and --died"
               : born       ? "--born and --age"
                            : "--died and --age");

@@ -67,6 +67,10 @@ TEST(VantelCalc, OneCaseOfEachKindAndTheMistakes) {
        "Non Leap Year!\n1900 is not a leap year and therefore only has 28 days, please select "
        "another day or enter a different year.\n"},
       {{"birth", "--died", "1871-03-12"}, 2, "", "vantel-calc: birth takes --died and --age\n"},
+      {{"--long", "age", "--born", "1803-11-09"},
+       2,
+       "",
+       "vantel-calc: age takes --born and --died\n"},
       {{"weekday", "12/03/1871"},
        2,
        "",
