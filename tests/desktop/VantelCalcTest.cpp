@@ -66,6 +66,11 @@ TEST(VantelCalc, OneCaseOfEachKindAndTheMistakes) {
        "",
        "Non Leap Year!\n1900 is not a leap year and therefore only has 28 days, please select "
        "another day or enter a different year.\n"},
+      {{"age", "--born", "1900-02-29", "--died", "1950-06-15"},
+       1,
+       "",
+       "Non Leap Year! (Birth)\n1900 is not a leap year and therefore only has 28 days, please "
+       "pick another birth day or enter a different birth year.\n"},
       {{"birth", "--died", "1871-03-12"}, 2, "", "vantel-calc: birth takes --died and --age\n"},
       {{"--long", "age", "--born", "1803-11-09"},
        2,
