@@ -10,7 +10,7 @@ packages=(
   xvfb xauth openbox x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
   cups cups-client printer-driver-cups-pdf libcups2-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file help2man
   dbus at-spi2-core python3-pyatspi xdotool
 )
 missing=()

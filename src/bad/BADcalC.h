@@ -15,9 +15,4 @@ class Program;
 // shown: the user is told instead.
 void BADcalC(Program& program);
 
-// Tells the user that the values entered cannot be calculated and selects the
-// age in years for correction (the death year in the missing-age mode); no
-// value on the form changes.
-void cannotCalculate(Program& program);
-
 }  // namespace vantel

@@ -29,9 +29,7 @@ void CheckDowDate(Program& program);
 // 31 of February).
 void CheckDowMonth(Program& program);
 
-// The messages of the two checks above, for the day-of-week computation when it
-// refuses such a date itself (a day typed as 031, say).
-void ReportDowTooManyDays(Program& program);
+// The 29-February message of the day-of-week request; the focus goes to the day.
 void ReportDowNonLeapYear(Program& program);
 
 // Gives the focus to a box whose typed text was refused and selects that text

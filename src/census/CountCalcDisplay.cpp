@@ -4,14 +4,13 @@
 #include "census/CensusTexts.h"
 #include "census/FormCBYC.h"
 #include "census/rules/CensusBirthYears.h"
+#include "census/rules/CensusRequest.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 
 namespace vantel {
 
-namespace {
-
-census::CensusChoices readChoices(const FormCBYC& form) {
+census::CensusChoices censusChoices(const FormCBYC& form) {
   census::CensusChoices choices;
   const auto boxes = form.censusBoxes();
   for (std::size_t c = 0; c < census::kCensusCount; ++c)
@@ -22,14 +21,12 @@ census::CensusChoices readChoices(const FormCBYC& form) {
   return choices;
 }
 
-}  // namespace
-
 void CountCalcDisplay(Program& program) {
   QString& yearsText = program.state<CensusState>().CensusYearsText;
   yearsText.clear();
 
   FormCBYC& form = program.form<FormCBYC>();
-  const census::CensusBirthYears result = census::censusBirthYears(readChoices(form));
+  const census::CensusBirthYears result = census::censusBirthYears(censusChoices(form));
   yearsText = QString::fromStdString(census::censusYearsText(result.years));
 
   form.TextDisplay->setText(yearsText);
@@ -48,11 +45,7 @@ void CountCalcDisplay(Program& program) {
     form.LblYourYears->setText(
         QStringLiteral("To begin, choose from above the Census year(s) you have information for."));
     setForeColor(form.LblYourYears, colors::windowText());
-    program.platform().msgBox(
-        QStringLiteral("You have selected an ilogical combination of census years and age "
-                       "ranges.  Re-check your selections and try again.  (You may be trying to "
-                       "calculate the birth date on two seperate individuals)"),
-        QStringLiteral("Illogical Age Ranges"), msg::Critical | msg::OkOnly);
+    program.platform().refuse(census::illogicalAgeRanges());
   }
 }
 

@@ -4,10 +4,16 @@
 // CensusYearsText, shows them on the form, and warns when two or more censuses
 // have no year in common. Called by Blankchks once the selection is complete.
 
+#include "census/rules/CensusBirthYears.h"
+
 namespace vantel {
 
+class FormCBYC;
 class Program;
 
 void CountCalcDisplay(Program& program);
+
+// The states of the census boxes and age-range options of the form.
+census::CensusChoices censusChoices(const FormCBYC& form);
 
 }  // namespace vantel

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "forms/rules/Refusal.h"
+
 namespace vantel {
 
 class Form;
@@ -20,6 +22,7 @@ inline constexpr int Ok = 1;
 inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 
+static_assert(Critical == Refusal::Critical && Information == Refusal::Information);
 inline int icon(int style) { return style & (Critical | Information); }
 inline int buttons(int style) { return style & 7; }
 }  // namespace msg
@@ -30,6 +33,10 @@ class Platform {
   // Shows prompt and title with the style's icon and buttons; returns msg::Ok,
   // msg::Yes or msg::No.
   virtual int msgBox(const QString& prompt, const QString& title, int style) = 0;
+  // A refusal of the rules, with its OK button.
+  int refuse(const Refusal& r) {
+    return msgBox(QString::fromStdString(r.prompt), QString::fromStdString(r.title), r.icon);
+  }
   // One line of text typed by the user; the empty text on Cancel.
   virtual QString inputBox(const QString& prompt, const QString& title) = 0;
   // Prints the form's client area as it is shown at this moment, one page.
