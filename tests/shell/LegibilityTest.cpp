@@ -130,13 +130,13 @@ TEST(Legibility, EveryTextAndLineStandsOutOnLightAndDarkPalettes) {
       expectLegible(info, QString(name) + " Census Information " + QString::number(tab));
     }
     auto& dow = program.form<FormDOW>();
-    dow.show();
+    expectLegible(dow, QString(name) + " Day of the Week, instructions");
     enterDate(dow, "January", "15", "1937");
     dow.txtAddInfo->show();
     dow.txtAddInfo->setPlainText("Add note here.");
     expectLegible(dow, QString(name) + " Day of the Week");
     auto& bad = program.form<FormBAD>();
-    bad.show();
+    expectLegible(bad, QString(name) + " Birth-Age-Death, instructions");
     setOptionValue(bad.OptAge, true);
     for (auto [box, text] : {std::pair<QWidget*, QString>{bad.cmbBMonth, "January"},
                              {bad.txtBYear, "1900"},
