@@ -12,6 +12,7 @@ packages=(
   cups cups-client printer-driver-cups-pdf libcups2-dev
   desktop-file-utils appstream dpkg-dev file help2man
   dbus at-spi2-core python3-pyatspi xdotool
+  qt6-gtk-platformtheme libgtk-3-0
 )
 missing=()
 for p in "${packages[@]}"; do

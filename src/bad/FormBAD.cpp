@@ -21,6 +21,8 @@ FormBAD::FormBAD(Program& program)
   adoptControls();
   useFormBackground();
   setForeColor(TextHowto, colors::tooltipText());
+  for (TextBox* result : {TxTBirthDis, TxTAgeDis, TxTDeathDis})
+    setForeColor(result, colors::navy());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   QIcon icon;
   for (int side : {16, 32})

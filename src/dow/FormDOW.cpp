@@ -17,7 +17,9 @@ FormDOW::FormDOW(Program& program)
   setupUi(this);
   adoptControls();
   useFormBackground();
-  txtAddInfo->setBackgroundRole(QPalette::Midlight);  // the light 3-D colour
+  // The note box paints the light 3-D colour: a text box paints its inside,
+  // not itself.
+  txtAddInfo->viewport()->setBackgroundRole(QPalette::Midlight);
   setForeColor(TextHowto, colors::tooltipText());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   setDefaultButton(CmdDOWgo);
