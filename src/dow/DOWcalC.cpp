@@ -29,14 +29,6 @@ std::optional<std::int16_t> usableYear(const QString& text) {
   return year;
 }
 
-// A typed day is read as a typed year is: blanks around it do not count.
-std::string withoutBlanks(const QString& text) {
-  std::string t = text.toStdString();
-  const auto first = t.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return t.substr(first, t.find_last_not_of(' ') - first + 1);
-}
-
 void showResult(FormDOW& form, std::string_view weekday) {
   form.TxtDay->setText(QString::fromLatin1(weekday.data(), static_cast<int>(weekday.size())));
   setForeColor(form.TxtDay, colors::navy());
@@ -82,7 +74,7 @@ void DOWcalC(Program& program) {
         QStringLiteral("Invalid Month!"), msg::Critical);
     return CheckValues::ReturnToTypedText(form, form.CmbMth);
   }
-  const auto day = wholeNumberIn(withoutBlanks(dayText), 1, 31);
+  const auto day = wholeNumberIn(dayText.toStdString(), 1, 31);
   if (!day) {
     program.platform().msgBox(
         QStringLiteral("This is not a valid day, please select a day from the list."),

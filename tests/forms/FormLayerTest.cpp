@@ -325,8 +325,12 @@ TEST_F(FormLayer, AMessageInALostFocusHandlerSendsTheFocusWhereTheHandlerSays) {
     QMessageBox::information(&f, "Too Many Days!", "April only has 30 days");
     f.focusControl(f.day);
   };
-  f.focusControl(f.year);  // the user leaves the month for the year
+  // The user leaves the month for the year with a click, then types.
+  QTest::mouseClick(f.year, Qt::LeftButton);
+  QTest::qWait(100);
+  QTest::keyClicks(QApplication::focusWidget(), "4");
   EXPECT_EQ(f.monthLost, 1);
+  EXPECT_EQ(f.year->text(), "");
   EXPECT_EQ(f.focusedControl(), f.day);
   // The headless platform does not give the window back its activation after a
   // modal box closes; a window manager does. Either way the day box has it then.
