@@ -4,6 +4,9 @@
 // print with a name, with Cancel and with No, then reset, after which there is
 // nothing to print.
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+
 #include "bad/BadVariables.h"
 #include "bad/CheckCalculateFixture.h"
 
@@ -100,7 +103,8 @@ TEST_P(BadJourney, ChooseEnterCalculatePrintAndReset) {
   // A name of 60 letters shows whole, in a smaller face only while it is there.
   const QFont face = form.TextHowto->font();
   form.TextHowto->setText(QString(j.printedWithName).replace("Ann Lee", QString(60, 'W')));
-  EXPECT_LE(form.TextHowto->blockBoundingRect(form.TextHowto->document()->firstBlock()).height(),
+  const QTextDocument* shown = form.TextHowto->document();
+  EXPECT_LE(shown->documentLayout()->blockBoundingRect(shown->firstBlock()).height(),
             form.TextHowto->viewport()->height());
   form.TextHowto->setText(j.closingFromMenu);
   EXPECT_EQ(form.TextHowto->font(), face);
