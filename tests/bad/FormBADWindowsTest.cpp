@@ -63,23 +63,27 @@ TEST_F(ShellTest, BadWindowMenuListsTheChildrenAndActivatesTheChosenOne) {
   // keeps its entries and its focus, also after the focus went once round it;
   // a minimised one stays listed and comes back restored.
   FormDOW& dow = *program.existing<FormDOW>();
-  for (int tab = 0; tab < 12 && QApplication::focusWidget() != dow.CmbMth; ++tab)
+  for (int tab = 0; tab < 12 && (tab == 0 || QApplication::focusWidget() != dow.CmbMth); ++tab)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QTest::keyClicks(QApplication::focusWidget(), "July");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   const std::function<void()> ways[] = {
-      [&] { dow.mnuWindow->actions().at(1)->trigger(); },
+      [&] {
+        openMenu(bad.mnuWindow);
+        bad.mnuWindow->actions().at(1)->trigger();
+      },
       [&] { bad.mnuDOW->trigger(); },
       [&] {
         auto* sub = qobject_cast<QMdiSubWindow*>(dow.parentWidget());
         sub->showMinimized();
-        EXPECT_EQ(openMenu(bad.mnuWindow).value(1), "  &2 Day of the Week Calculator");
+        EXPECT_TRUE(openMenu(bad.mnuWindow).value(1).endsWith("&2 Day of the Week Calculator"));
         bad.mnuWindow->actions().at(1)->trigger();
         EXPECT_FALSE(sub->isMinimized());
       },
   };
   for (const auto& goBack : ways) {
     program.open<FormBAD>(true);
+    openMenu(bad.mnuWindow);
     EXPECT_FALSE(bad.mnuWindow->actions().at(1)->isCheckable());  // no empty check box
     goBack();
     EXPECT_EQ(main.host().activeChild(), &dow);
