@@ -41,9 +41,11 @@ Form& openForm(Program& program) {
   return form;
 }
 
-// Enters a box as a user does (entering builds its list), then picks or types.
+// Enters a box as a user does (entering builds its list, once the focus has
+// moved), then picks or types.
 void enter(QWidget* box, const QString& text) {
   box->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
   if (auto* combo = qobject_cast<QComboBox*>(box)) {
     const int item = combo->findText(text);
     if (item >= 0) {
