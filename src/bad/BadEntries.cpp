@@ -34,8 +34,8 @@ BadEntries badEntries(const FormBAD& f) {
   return entries;
 }
 
-void refuse(Program& program, FormBAD& form, const BadRefusal& refusal) {
-  program.platform().refuse(refusal.message);
+void refuse(FormBAD& form, const BadRefusal& refusal) {
+  form.program().platform().refuse(refusal.message);
   QWidget* control = boxOf(form, refusal.box);
   if (refusal.correction == Correction::SelectTyped)
     return CheckValues::ReturnToTypedText(form, static_cast<ComboBox*>(control));

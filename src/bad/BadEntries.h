@@ -9,7 +9,6 @@
 namespace vantel {
 
 class FormBAD;
-class Program;
 
 // The option selected, tested in the order OptBirth, OptAge, OptDeath.
 std::optional<BadMode> checkedMode(const FormBAD& form);
@@ -20,6 +19,6 @@ BadEntries badEntries(const FormBAD& form);
 // Shows the refusal's message, then offers its box for correction: the focus,
 // with a text box's whole entry selected, or a typed age in months put back
 // selected.
-void refuse(Program& program, FormBAD& form, const BadRefusal& refusal);
+void refuse(FormBAD& form, const BadRefusal& refusal);
 
 }  // namespace vantel

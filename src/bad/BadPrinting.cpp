@@ -24,16 +24,15 @@ const PrintTable kMenuSentences{
      "You supplied a Birth Date and Age at Death.  The Death Date is displayed above."},
 };
 
-void PrintBadResults(Program& program, const PrintTable& sentences) {
-  FormBAD& f = program.form<FormBAD>();
-  Platform& platform = program.platform();
+void PrintBadResults(FormBAD& f, const PrintTable& sentences) {
+  Platform& platform = f.program().platform();
   // The sentences of the selected option; none after "&Reset Form", which
   // keeps BadResultShown but leaves no result on the form to print.
   const PrintSentences* row = f.OptBirth->isChecked()   ? &sentences.birth
                               : f.OptAge->isChecked()   ? &sentences.age
                               : f.OptDeath->isChecked() ? &sentences.death
                                                         : nullptr;
-  if (program.state<BadVariables>().BadResultShown == 0 || !row) {
+  if (f.program().state<BadVariables>().BadResultShown == 0 || !row) {
     platform.msgBox(QStringLiteral("You have not calculated any missing information for your "
                                    "ancestor.  Select the missing information you'd like to "
                                    "calculate."),

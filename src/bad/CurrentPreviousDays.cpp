@@ -11,9 +11,8 @@ namespace {
 std::int16_t days(int n) { return static_cast<std::int16_t>(n); }
 }  // namespace
 
-void CurrentPreviousDays(Program& program) {
-  auto& v = program.state<BadVariables>();
-  FormBAD& f = program.form<FormBAD>();
+void CurrentPreviousDays(FormBAD& f) {
+  auto& v = f.program().state<BadVariables>();
   if (f.OptBirth->isChecked()) {
     v.PrevMonthDays = days(previousMonthLength(v.DeathMonth, v.DeathYear));
     v.BirthPrevMonthDays = days(monthLength(v.CalcBirthMonth, v.CalcBirthYear));

@@ -4,7 +4,7 @@
 
 namespace vantel {
 
-class Program;
+class FormBAD;
 
 // Missing birth date: PrevMonthDays, the month before the death month (the
 // first month borrowed from), and BirthPrevMonthDays, the length of the
@@ -13,6 +13,6 @@ class Program;
 // Missing death date: CurrentMonthDays, the length of the computed death month,
 // and PrevMonthDays, the month before it.
 // February's length comes from the year of the date named.
-void CurrentPreviousDays(Program& program);
+void CurrentPreviousDays(FormBAD& form);
 
 }  // namespace vantel

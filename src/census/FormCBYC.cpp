@@ -227,7 +227,7 @@ void FormCBYC::ReseT() {
   program().state<CensusState>().CensusYearsText.clear();
 }
 
-void FormCBYC::CmdCalc_Click() { Blankchks(program()); }
+void FormCBYC::CmdCalc_Click() { Blankchks(*this); }
 void FormCBYC::CmdPrint_Click() { census::printResults(*this, census::PrintCommand::Button); }
 void FormCBYC::mnuPrint_Click() { census::printResults(*this, census::PrintCommand::Menu); }
 void FormCBYC::Command1_Click() { program().open<FormCenInfo>(); }

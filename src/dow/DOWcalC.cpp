@@ -23,8 +23,8 @@ void showResult(FormDOW& form, std::string_view weekday) {
 
 // The message, then the focus back to the field at fault: a refused year
 // selected whole, a refused typed month or day put back into its box, selected.
-void refuse(Program& program, FormDOW& form, const DowRefusal& refusal) {
-  program.platform().refuse(refusal.message);
+void refuse(FormDOW& form, const DowRefusal& refusal) {
+  form.program().platform().refuse(refusal.message);
   ComboBox* box = refusal.box == DowBox::Month ? form.CmbMth : form.CmbDay;
   if (refusal.correction == Correction::SelectTyped)
     return CheckValues::ReturnToTypedText(form, box);
@@ -35,14 +35,13 @@ void refuse(Program& program, FormDOW& form, const DowRefusal& refusal) {
 
 }  // namespace
 
-void DOWcalC(Program& program) {
-  FormDOW& form = program.form<FormDOW>();
+void DOWcalC(FormDOW& form) {
   const DowOutcome outcome =
       weekdayOf(form.CmbMth->text().toStdString(), form.CmbDay->text().toStdString(),
                 form.txtYear->text().toStdString());
-  if (outcome.refusal) return refuse(program, form, *outcome.refusal);
+  if (outcome.refusal) return refuse(form, *outcome.refusal);
   if (!outcome.terms) return;  // no accepted date leaves the 16-bit range
-  static_cast<WeekdayTerms&>(program.state<DOWcalCVariables>()) = *outcome.terms;
+  static_cast<WeekdayTerms&>(form.program().state<DOWcalCVariables>()) = *outcome.terms;
   showResult(form, weekdayName(outcome.terms->DowRemainder));
 }
 

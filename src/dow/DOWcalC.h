@@ -8,11 +8,11 @@
 
 namespace vantel {
 
-class Program;
+class FormDOW;
 
 // The terms of the last computation, kept program-wide and read by nothing else.
 struct DOWcalCVariables : WeekdayTerms {};
 
-void DOWcalC(Program& program);
+void DOWcalC(FormDOW& form);
 
 }  // namespace vantel

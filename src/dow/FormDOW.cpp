@@ -5,10 +5,11 @@
 #include <QTextCursor>
 
 #include "bad/FormBAD.h"
-#include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
 #include "census/FormCBYC.h"
 #include "census/FormCenInfo.h"
+#include "dow/DowChecks.h"
+#include "dow/DowDayLists.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
@@ -63,7 +64,7 @@ void FormDOW::wire() {
 
   onLostFocus(CmbMth, [this] {
     enableResetIfFilled(CmbMth->text());
-    CheckValues::CheckDowMonth(program());
+    CheckValues::CheckDowMonth(*this);
   });
   onLostFocus(CmbDay, [this] { enableResetIfFilled(CmbDay->text()); });
   onLostFocus(txtYear, [this] { enableResetIfFilled(txtYear->text()); });
@@ -89,12 +90,12 @@ void FormDOW::load() {
 }
 
 void FormDOW::CmbDay_GotFocus() {
-  chooseDayList(program(), CmbMth->text(), txtYear->text(), kDowDayLists);
+  chooseDayList(*this, CmbMth->text(), txtYear->text(), kDowDayLists);
 }
 
 void FormDOW::CmdDOWgo_Click() {
   TxtDay->setText(QString());
-  CheckValues::CheckDowDate(program());
+  CheckValues::CheckDowDate(*this);
 }
 
 void FormDOW::ReseT() {

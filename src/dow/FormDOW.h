@@ -2,7 +2,7 @@
 // The Day-of-week calculator's window: a month, a day and a year go in, the
 // weekday comes out in TxtDay. Its controls are declared in FormDOW.ui, its
 // menus in the table of FormDOW.cpp, where all its handlers are wired; the
-// checks live in CheckValues, the computation in DOWcalC.
+// checks live in DowChecks, the computation in DOWcalC.
 
 #include <QAction>
 #include <QMenu>

@@ -59,7 +59,7 @@ class BadCalculation : public ProgramTest {
     // Filling the fields over an earlier case's entries may have raised the
     // date checks on leaving a field; only the computation's messages count.
     platform.clear();
-    SetValues(program);
+    SetValues(form);
   }
 
   // Nothing shown, and the instructions as they were: the starting sentence, or
@@ -209,7 +209,7 @@ TEST_F(BadCalculation, WithNoOptionSelectedNothingHappens) {
   form.FrameDeath->show();
   enterBirth({"June", "15", "1850"});
   enterDeath({"June", "15", "1900"});
-  SetValues(program);
+  SetValues(form);
   expectNothingShown(kStart);
   EXPECT_TRUE(platform.messages().isEmpty());
 }

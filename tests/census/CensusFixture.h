@@ -9,7 +9,7 @@
 #include <QTest>
 #include <vector>
 
-#include "calendar/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "census/CensusState.h"
 #include "census/CensusTexts.h"
 #include "census/FormCBYC.h"

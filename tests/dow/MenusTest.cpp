@@ -1,11 +1,11 @@
 // The calculator inside the main window: its Ctrl shortcuts, its Window menu,
 // and the ways it closes.
 #include "bad/FormBAD.h"
-#include "calendar/QStringPrinting.h"
 #include "census/FormCBYC.h"
 #include "census/FormCenInfo.h"
 #include "dow/DowFixture.h"
 #include "shell/ShellFixture.h"
+#include "support/QStringPrinting.h"
 
 namespace vantel::test {
 namespace {

@@ -20,7 +20,7 @@
 #include <QTimer>
 
 #include "bad/FormBAD.h"
-#include "calendar/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "census/FormCBYC.h"
 #include "dow/FormDOW.h"
 #include "forms/FormPrinter.h"

@@ -2,7 +2,7 @@
 // reads that fail (no key, no value, a value longer than the buffer).
 #include <gtest/gtest.h>
 
-#include "calendar/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "shell/FakeRegistry.h"
 #include "shell/SysInfo.h"
 
