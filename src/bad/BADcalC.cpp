@@ -2,7 +2,6 @@
 
 #include "bad/BadEntries.h"
 #include "bad/BadVariables.h"
-#include "bad/CurrentPreviousDays.h"
 #include "bad/FormBAD.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
@@ -38,7 +37,6 @@ void BADcalC(FormBAD& f) {
       v.CalcBirthYear = result.date->year;
       v.CalcBirthMonth = result.date->month;
       v.CalcBirthDay = result.date->day;
-      CurrentPreviousDays(f);
       return showResult(f, f.TxTBirthDis, f.FrameBirthDis, dateText(*result.date),
                         QStringLiteral("You supplied an age at death and a death date.  The birth "
                                        "date is displayed above."));
@@ -46,7 +44,6 @@ void BADcalC(FormBAD& f) {
       v.CalcAgeYears = result.age->years;
       v.CalcAgeMonths = result.age->months;
       v.CalcAgeDays = result.age->days;
-      CurrentPreviousDays(f);
       return showResult(f, f.TxTAgeDis, f.FrameAgeDis, ageText(*result.age),
                         QStringLiteral("You supplied a birth date and death date.  The age at "
                                        "death is displayed above."));
@@ -54,7 +51,6 @@ void BADcalC(FormBAD& f) {
       v.CalcDeathYear = result.date->year;
       v.CalcDeathMonth = result.date->month;
       v.CalcDeathDay = result.date->day;
-      CurrentPreviousDays(f);
       return showResult(f, f.TxTDeathDis, f.FrameDeathDis, dateText(*result.date),
                         QStringLiteral("You supplied a birth date and age at death.  The death "
                                        "date is displayed above."));

@@ -1,6 +1,6 @@
 #include "census/CensusPrinting.h"
 
-#include "census/CensusState.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "forms/Program.h"
 
@@ -70,7 +70,7 @@ void printResults(FormCBYC& form, PrintCommand command) {
   const Texts& texts = command == PrintCommand::Button ? kButtonTexts : kMenuTexts;
   Platform& platform = form.program().platform();
 
-  if (form.program().state<CensusState>().CensusYearsText.isEmpty()) {
+  if (form.program().state<CensusVariables>().CensusYearsText.isEmpty()) {
     platform.msgBox(texts.refusal, QStringLiteral("No Results to Print"),
                     msg::Critical | msg::OkOnly);
     if (command == PrintCommand::Button) form.mnuPrint->setEnabled(false);

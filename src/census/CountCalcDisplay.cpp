@@ -1,7 +1,7 @@
 #include "census/CountCalcDisplay.h"
 
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "census/rules/CensusBirthYears.h"
 #include "census/rules/CensusRequest.h"
@@ -22,7 +22,7 @@ census::CensusChoices censusChoices(const FormCBYC& form) {
 }
 
 void CountCalcDisplay(FormCBYC& form) {
-  QString& yearsText = form.program().state<CensusState>().CensusYearsText;
+  QString& yearsText = form.program().state<CensusVariables>().CensusYearsText;
   yearsText.clear();
 
   const census::CensusBirthYears result = census::censusBirthYears(censusChoices(form));

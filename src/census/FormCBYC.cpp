@@ -5,8 +5,8 @@
 #include "bad/FormBAD.h"
 #include "census/Blankchks.h"
 #include "census/CensusPrinting.h"
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCenInfo.h"
 #include "dow/FormDOW.h"
 #include "forms/Colors.h"
@@ -224,7 +224,7 @@ void FormCBYC::ReseT() {
   TextDisplay->setText(census::text::introduction);
   setForeColor(TextDisplay, colors::windowText());
   mnuEdit->menuAction()->setEnabled(false);
-  program().state<CensusState>().CensusYearsText.clear();
+  program().state<CensusVariables>().CensusYearsText.clear();
 }
 
 void FormCBYC::CmdCalc_Click() { Blankchks(*this); }

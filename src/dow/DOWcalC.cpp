@@ -41,7 +41,6 @@ void DOWcalC(FormDOW& form) {
                 form.txtYear->text().toStdString());
   if (outcome.refusal) return refuse(form, *outcome.refusal);
   if (!outcome.terms) return;  // no accepted date leaves the 16-bit range
-  static_cast<WeekdayTerms&>(form.program().state<DOWcalCVariables>()) = *outcome.terms;
   showResult(form, weekdayName(outcome.terms->DowRemainder));
 }
 

@@ -9,12 +9,12 @@
 #include <QTest>
 #include <vector>
 
-#include "support/QStringPrinting.h"
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
+#include "support/QStringPrinting.h"
 #include "support/ScriptedPlatform.h"
 
 namespace vantel::test {
@@ -51,7 +51,7 @@ class CensusTest : public ::testing::Test {
   CensusPlatform platform;
   Program program{platform};
 
-  QString& yearsText() { return program.state<CensusState>().CensusYearsText; }
+  QString& yearsText() { return program.state<CensusVariables>().CensusYearsText; }
 
   // Shows the form as the active window, so that keys and clicks reach it.
   template <class F>
