@@ -5,7 +5,6 @@
 #include "census/FormCenInfo.h"
 #include "dow/DowFixture.h"
 #include "shell/ShellFixture.h"
-#include "support/QStringPrinting.h"
 
 namespace vantel::test {
 namespace {
