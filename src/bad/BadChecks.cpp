@@ -14,8 +14,7 @@ void leapDayCheck(FormBAD& form, ComboBox* month, ComboBox* day, TextBox* year, 
   const std::string yearText = year->text().toStdString();
   if (!leapDayOfCommonYear(month->text().toStdString(), day->text().toStdString(), yearText))
     return;
-  form.program().platform().refuse(badNonLeapYear(yearText, birth));
-  form.focusControl(day);
+  refuse(form, badNonLeapYear(yearText, birth), day);
 }
 
 }  // namespace

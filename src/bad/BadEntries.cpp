@@ -35,14 +35,8 @@ BadEntries badEntries(const FormBAD& f) {
 }
 
 void refuse(FormBAD& form, const BadRefusal& refusal) {
-  form.program().platform().refuse(refusal.message);
-  QWidget* control = boxOf(form, refusal.box);
-  if (refusal.correction == Correction::SelectTyped)
-    return CheckValues::ReturnToTypedText(form, static_cast<ComboBox*>(control));
-  form.focusControl(control);
-  if (auto* box = qobject_cast<TextBox*>(control);
-      box && refusal.correction == Correction::SelectEntry)
-    box->select(0, box == form.txtAYear ? 3 : 4);
+  QWidget* box = boxOf(form, refusal.box);
+  vantel::refuse(form, refusal.message, box, refusal.correction, box == form.txtAYear ? 3 : 4);
 }
 
 }  // namespace vantel

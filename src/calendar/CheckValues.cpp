@@ -6,14 +6,24 @@
 #include "forms/Controls.h"
 #include "forms/Program.h"
 
-namespace vantel::CheckValues {
+namespace vantel {
+
+void refuse(Form& form, const Refusal& message, QWidget* box, Correction correction,
+            int entryLength) {
+  form.program().platform().refuse(message);
+  if (auto* list = qobject_cast<ComboBox*>(box); list && correction == Correction::SelectTyped)
+    return CheckValues::ReturnToTypedText(form, list);
+  form.focusControl(box);
+  if (auto* text = qobject_cast<TextBox*>(box); text && correction == Correction::SelectEntry)
+    text->select(0, entryLength);
+}
+
+namespace CheckValues {
 
 void CheckMonthLength(Form& form, const ComboBox* month, ComboBox* day) {
   if (const auto refusal =
-          monthLengthRefusal(month->text().toStdString(), day->text().toStdString())) {
-    form.program().platform().refuse(*refusal);
-    form.focusControl(day);
-  }
+          monthLengthRefusal(month->text().toStdString(), day->text().toStdString()))
+    refuse(form, *refusal, day);
 }
 
 void ReturnToTypedText(Form& form, ComboBox* box) {
@@ -23,4 +33,5 @@ void ReturnToTypedText(Form& form, ComboBox* box) {
   if (QLineEdit* edit = box->lineEdit()) edit->selectAll();
 }
 
-}  // namespace vantel::CheckValues
+}  // namespace CheckValues
+}  // namespace vantel

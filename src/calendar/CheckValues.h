@@ -1,13 +1,23 @@
 #pragma once
 // The date-field checks the two date calculators share: the month-length check
-// of a month and a day box, and the way back into a box whose typed text was
-// refused. The calculators' own checks are theirs (bad/BadChecks.h,
+// of a month and a day box, and the one way a refused field is shown to the
+// user. The calculators' own checks are theirs (bad/BadChecks.h,
 // dow/DowChecks.h).
+
+#include "forms/rules/Refusal.h"
+
+class QWidget;
 
 namespace vantel {
 
 class ComboBox;
 class Form;
+
+// Shows the refusal's message, then offers the box for correction: the focus,
+// with the first entryLength characters of a text box selected (SelectEntry),
+// or a text typed into a list box put back and selected (SelectTyped).
+void refuse(Form& form, const Refusal& message, QWidget* box,
+            Correction correction = Correction::Focus, int entryLength = 4);
 
 namespace CheckValues {
 

@@ -3,6 +3,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "forms/PrintFlow.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
 #include "shell/frmAbout.h"
@@ -51,7 +52,7 @@ void FormCenInfo::wire() {
 }
 
 void FormCenInfo::cmdCenExit_Click() { program().hide(*this); }
-void FormCenInfo::mnuprint_Click() { program().platform().printForm(*this); }
+void FormCenInfo::mnuprint_Click() { printThenRestore(*this); }
 void FormCenInfo::mnuExit_Click() { program().end(); }
 void FormCenInfo::mnuAbout_Click() { program().open<frmAbout>(); }
 

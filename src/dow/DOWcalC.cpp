@@ -24,13 +24,9 @@ void showResult(FormDOW& form, std::string_view weekday) {
 // The message, then the focus back to the field at fault: a refused year
 // selected whole, a refused typed month or day put back into its box, selected.
 void refuse(FormDOW& form, const DowRefusal& refusal) {
-  form.program().platform().refuse(refusal.message);
-  ComboBox* box = refusal.box == DowBox::Month ? form.CmbMth : form.CmbDay;
-  if (refusal.correction == Correction::SelectTyped)
-    return CheckValues::ReturnToTypedText(form, box);
-  if (refusal.box != DowBox::Year) return form.focusControl(box);
-  form.focusControl(form.txtYear);
-  if (refusal.correction == Correction::SelectEntry) form.txtYear->select(0, 4);
+  const std::array<QWidget*, 3> boxes{form.CmbMth, form.CmbDay, form.txtYear};
+  QWidget* box = boxes[static_cast<std::size_t>(refusal.box)];
+  vantel::refuse(form, refusal.message, box, refusal.correction);
 }
 
 }  // namespace

@@ -20,8 +20,7 @@ void CheckDowDate(FormDOW& form) {
 }
 
 void ReportDowNonLeapYear(FormDOW& form) {
-  form.program().platform().refuse(dowNonLeapYear(form.txtYear->text().toStdString()));
-  form.focusControl(form.CmbDay);
+  refuse(form, dowNonLeapYear(form.txtYear->text().toStdString()), form.CmbDay);
 }
 
 }  // namespace vantel::CheckValues

@@ -11,6 +11,7 @@
 #include "dow/DowChecks.h"
 #include "dow/DowDayLists.h"
 #include "forms/Colors.h"
+#include "forms/PrintFlow.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
 #include "shell/FormBegin.h"
@@ -120,13 +121,18 @@ void FormDOW::enablePrintCommands(bool enabled) {
   mnuPrint->setEnabled(enabled);
 }
 
-void FormDOW::refusePrint() {
-  program().platform().msgBox(
-      QStringLiteral("You have not calculated a day of the week.  Select a complete date and "
-                     "calculate a day of the week."),
-      QStringLiteral("No Results to Print"), msg::Critical);
-  enablePrintCommands(false);
-}
+namespace {
+
+// The button and the menu item refuse and ask alike; so does the note's button.
+const PrintTexts kPrintTexts{
+    QStringLiteral("You have not calculated a day of the week.  Select a complete date and "
+                   "calculate a day of the week."),
+    QStringLiteral("Would you like to add a note regarding this date and coresponding day of the "
+                   "week to this screen print?"),
+    QStringLiteral("Add Note?"),
+};
+
+}  // namespace
 
 void FormDOW::moveFocusOffNote() {
   // Hiding the control that has the focus sends the focus on in tab order, past
@@ -138,19 +144,15 @@ void FormDOW::moveFocusOffNote() {
 }
 
 bool FormDOW::printOrAskForNote() {
-  if (TxtDay->text().isEmpty()) {
-    refusePrint();
-    return false;
+  switch (askToPrint(*this, !TxtDay->text().isEmpty(), kPrintTexts)) {
+    case PrintChoice::Refused: enablePrintCommands(false); return false;
+    case PrintChoice::WithAddition: return true;
+    case PrintChoice::Plain: break;
   }
-  const int answer = program().platform().msgBox(
-      QStringLiteral("Would you like to add a note regarding this date and coresponding day of "
-                     "the week to this screen print?"),
-      QStringLiteral("Add Note?"), msg::YesNo);
-  if (answer == msg::Yes) return true;
   moveFocusOffNote();
   txtAddInfo->hide();
   cmdPrntNote->hide();
-  program().platform().printForm(*this);
+  printThenRestore(*this);
   return false;
 }
 
@@ -178,12 +180,17 @@ void FormDOW::mnuPrint_Click() {
 }
 
 void FormDOW::cmdPrntNote_Click() {
-  if (TxtDay->text().isEmpty()) return refusePrint();
+  if (TxtDay->text().isEmpty()) {
+    refusePrint(*this, kPrintTexts);
+    return enablePrintCommands(false);
+  }
   moveFocusOffNote();
   cmdPrntNote->hide();
-  program().platform().printForm(*this);  // with the note box and what was typed into it
-  txtAddInfo->hide();
-  enablePrintCommands(true);
+  // The page shows the note box and what was typed into it.
+  printThenRestore(*this, [this] {
+    txtAddInfo->hide();
+    enablePrintCommands(true);
+  });
 }
 
 void FormDOW::cmdExit_Click() {

@@ -66,12 +66,10 @@ class FormDOW : public Form, public Ui::FormDOW {
   void mnuCBYC3_Click();
   void mnuAbout_Click();
 
-  // The first steps of both print commands: refuses while no weekday is shown,
-  // then asks about a note and, on No, prints at once. True when the user wants
-  // to write a note first.
+  // The first steps of both print commands: refuses while no weekday is shown
+  // (and disables both print commands), then asks about a note and, on No,
+  // prints at once. True when the user wants to write a note first.
   bool printOrAskForNote();
-  // "No Results to Print"; both print commands are disabled.
-  void refusePrint();
   void enablePrintCommands(bool enabled);
   void showNoteBox(const QString& text);
   // Keeps the focus out of the note box and its button before they hide.
