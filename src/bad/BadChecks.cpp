@@ -3,6 +3,7 @@
 #include "bad/BadEntries.h"
 #include "bad/FormBAD.h"
 #include "bad/SetValues.h"
+#include "bad/rules/BadRequest.h"
 #include "calendar/CheckValues.h"
 #include "calendar/rules/DateRefusals.h"
 #include "forms/Program.h"

@@ -4,6 +4,7 @@
 #include "calendar/rules/DateRefusals.h"
 #include "dow/DOWcalC.h"
 #include "dow/FormDOW.h"
+#include "dow/rules/WeekdayRequest.h"
 #include "forms/Program.h"
 
 namespace vantel::CheckValues {
