@@ -3,7 +3,10 @@
 # each such file. Format one with: clang-format -i <file>
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+command -v clang-format >/dev/null || {
+  echo "clang-format is missing: sudo apt-get install clang-format" >&2
+  exit 1
+}
 bad=()
 while IFS= read -r file; do
   clang-format --dry-run -Werror "$file" >/dev/null 2>&1 || bad+=("$file")

@@ -2,13 +2,13 @@
 # Installs the program into a staging folder and builds its Debian package, then
 # checks both as a user's desktop would see them: the files in their standard
 # places, the desktop entry and the metainfo valid, the package's dependencies
-# on Debian's Qt and CUPS libraries, and the packaged program answering
-# --version without a display. Leaves the package in the build folder.
+# on Debian's Qt and CUPS libraries, the packaged program answering --version
+# without a display, and vantel-calc calculating without Qt, with its manual
+# page. Leaves the package in the build folder.
 # Usage: scripts/check-package.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-scripts/setup.sh
 scripts/build.sh "$build" >/dev/null
 
 passed=0
@@ -30,6 +30,8 @@ trap 'rm -rf "$work"' EXIT
 
 files=(
   usr/bin/vantel
+  usr/bin/vantel-calc
+  usr/share/man/man1/vantel-calc.1.gz
   usr/share/applications/org.example.Vantel.desktop
   usr/share/icons/hicolor/scalable/apps/org.example.Vantel.svg
   usr/share/metainfo/org.example.Vantel.metainfo.xml
@@ -68,6 +70,14 @@ check "the desktop entry starts the packaged binary" \
 check "the packaged program answers --version without a display" \
   test "$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/vantel" --version)" = \
   "Tamsford Genealogy Calculator $(dpkg-deb --field "$deb" Version)"
+
+check "the packaged vantel-calc calculates without a display" \
+  test "$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/vantel-calc" weekday 1776-07-04)" = \
+  Thursday
+check "the packaged vantel-calc links no Qt library" \
+  bash -c "! ldd '$work/root/usr/bin/vantel-calc' | grep -q libQt"
+check "the manual page of vantel-calc is made from its help" \
+  bash -c "zcat '$work/root/usr/share/man/man1/vantel-calc.1.gz' | grep -q \"Calculator's three calculations from the command line\""
 
 echo "package check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

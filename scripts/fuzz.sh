@@ -12,7 +12,6 @@
 # core), --out DIR (where failing runs are saved, default fuzz-findings).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
 # The sanitized build of the test suite (scripts/test-sanitized.sh), of which
 # only the fuzzer is needed here.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTEL_SANITIZE=ON >/dev/null

@@ -4,14 +4,15 @@
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build clang-format
+  build-essential cmake ninja-build ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
   cups cups-client printer-driver-cups-pdf libcups2-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file help2man
   dbus at-spi2-core python3-pyatspi xdotool
+  qt6-gtk-platformtheme libgtk-3-0
 )
 missing=()
 for p in "${packages[@]}"; do

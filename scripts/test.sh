@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite headless.
+# Installs what is missing, builds and runs the whole test suite headless:
+# every tier (see scripts/run-tests.sh and tests/CMakeLists.txt).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh build
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+scripts/run-tests.sh build

@@ -2,6 +2,13 @@
 # Runs a command against a real X server (Xvfb) with a window manager (openbox),
 # so that windows are activated and focus moves as on a user's desktop.
 set -u
+# Without the desktop's tools the run is skipped (exit code 77 for ctest).
+for tool in Xvfb openbox xdpyinfo xprop; do
+  command -v "$tool" >/dev/null || {
+    echo "skipped: '$tool' is missing (scripts/setup.sh installs xvfb, openbox, x11-utils)" >&2
+    exit 77
+  }
+done
 for n in $(seq 90 140); do
   [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
 done

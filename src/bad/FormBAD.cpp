@@ -8,13 +8,9 @@
 #include "bad/BadPrinting.h"
 #include "bad/BadVariables.h"
 #include "calendar/DayLists.h"
-#include "census/FormCBYC.h"
-#include "dow/FormDOW.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -25,6 +21,8 @@ FormBAD::FormBAD(Program& program)
   adoptControls();
   useFormBackground();
   setForeColor(TextHowto, colors::tooltipText());
+  for (TextBox* result : {TxTBirthDis, TxTAgeDis, TxTDeathDis})
+    setForeColor(result, colors::navy());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   QIcon icon;
   for (int side : {16, 32})
@@ -39,7 +37,8 @@ FormBAD::FormBAD(Program& program)
       bar(&FormBAD::mnuopen, "mnuopen", "&Open"),
       item(&FormBAD::mnuStart, "mnuStart", "&Getting Started", nullptr, &FormBAD::mnuStart_Click),
       line(&FormBAD::mnuline3, "mnuline3"),
-      // This form's own item: checked, and choosing it does nothing.
+      // This form's own item, Birth-Age-Death despite its name: checked, and
+      // choosing it does nothing. mnuCBYC2 opens the Census calculator.
       item(&FormBAD::mnuCBYC, "mnuCBYC", "&Age-Birth-Death Date Calculator", nullptr, inert,
            Checked),
       item(&FormBAD::mnuCBYC2, "mnuCBYC2", "&Census Birth Year Calculator", nullptr,
@@ -52,6 +51,7 @@ FormBAD::FormBAD(Program& program)
       line(&FormBAD::mnuline2, "mnuline2"),
       item(&FormBAD::mnuClose, "mnuClose", "&Close", nullptr, &FormBAD::mnuClose_Click),
       line(&FormBAD::mnuline, "mnuline"),
+      // Exit closes this form only, as Close does; the program goes on.
       item(&FormBAD::mnuExit, "mnuExit", "E&xit", nullptr, &FormBAD::mnuExit_Click),
       bar(&FormBAD::mnuEdit, "mnuEdit", "&Edit", Disabled),
       item(&FormBAD::mnuReset, "mnuReset", "&Reset Form", nullptr, &FormBAD::mnuReset_Click),
@@ -185,9 +185,9 @@ void FormBAD::mnuPrint_Click() { PrintBadResults(*this, kMenuSentences); }
 void FormBAD::cmdExit_Click() { program().close(*this); }
 void FormBAD::mnuClose_Click() { program().close(*this); }
 void FormBAD::mnuExit_Click() { program().close(*this); }
-void FormBAD::mnuStart_Click() { program().open<FormBegin>(true); }
-void FormBAD::mnuCBYC2_Click() { program().open<FormCBYC>(true); }
-void FormBAD::mnuDOW_Click() { program().open<FormDOW>(true); }
-void FormBAD::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormBAD::mnuStart_Click() { program().open(Window::Begin, Front); }
+void FormBAD::mnuCBYC2_Click() { program().open(Window::Census, Front); }
+void FormBAD::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
+void FormBAD::mnuAbout_Click() { program().open(Window::About); }
 
 }  // namespace vantel

@@ -2,18 +2,13 @@
 
 #include <cstdint>
 
-#include "bad/FormBAD.h"
 #include "census/Blankchks.h"
 #include "census/CensusPrinting.h"
 #include "census/CensusTexts.h"
 #include "census/CensusVariables.h"
-#include "census/FormCenInfo.h"
-#include "dow/FormDOW.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -72,14 +67,16 @@ FormCBYC::FormCBYC(Program& program)
       item(&FormCBYC::mnuPrint, "mnuPrint", "Print Results", "Ctrl+P", &FormCBYC::mnuPrint_Click,
            Disabled),
       line(&FormCBYC::mnulin2, "mnulin2"),
-      item(&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L", &FormCBYC::cmdExit_Click),
+      item(&FormCBYC::mnuclose, "mnuclose", "Close", "Ctrl+L", &FormCBYC::mnuClose_Click),
       line(&FormCBYC::mnuline2, "mnuline2"),
+      // Exit ends the program at once; Close closes this form only.
       item(&FormCBYC::mnuexit, "mnuexit", "Exit", "Ctrl+X", &FormCBYC::mnuExit_Click),
       bar(&FormCBYC::mnuEdit, "mnuEdit", "Edit", Disabled),
-      item(&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R", &FormCBYC::ReseT),
+      item(&FormCBYC::mnuResetForm, "mnuResetForm", "Reset Form", "Ctrl+R",
+           &FormCBYC::mnuResetForm_Click),
       bar(&FormCBYC::mnuView, "mnuView", "&View", Disabled),  // until the form has loaded
       item(&FormCBYC::mnuCensusInfo, "mnuCensusInfo", "Census Information", "Ctrl+I",
-           &FormCBYC::Command1_Click),
+           &FormCBYC::mnuCensusInfo_Click),
       item(&FormCBYC::mnuxceninfo, "mnuxceninfo", "Exit Census Information", nullptr, inert,
            Disabled | Hidden),
       windows(&FormCBYC::mnuwindow, "mnuwindow", "&Window"),
@@ -119,7 +116,7 @@ void FormCBYC::wire() {
   onClick(CmdFemaleA, [this] { CmdFemaleA_Click(); });
 
   onClick(CmdCalc, [this] { CmdCalc_Click(); });
-  onClick(CmdClear, [this] { ReseT(); });
+  onClick(CmdClear, [this] { CmdClear_Click(); });
   onClick(CmdPrint, [this] { CmdPrint_Click(); });
   onClick(Command1, [this] { Command1_Click(); });
   onClick(CmdExit, [this] { cmdExit_Click(); });
@@ -138,7 +135,7 @@ void FormCBYC::load() {
 }
 
 void FormCBYC::unload() {
-  if (auto* info = program().existing<FormCenInfo>()) program().hide(*info);
+  if (Form* info = program().existing(Window::CensusInfo)) program().hide(*info);
 }
 
 void FormCBYC::Chk_Click(const CensusColumn& column) {
@@ -228,16 +225,20 @@ void FormCBYC::ReseT() {
 }
 
 void FormCBYC::CmdCalc_Click() { Blankchks(*this); }
+void FormCBYC::CmdClear_Click() { ReseT(); }
+void FormCBYC::mnuResetForm_Click() { ReseT(); }
 void FormCBYC::CmdPrint_Click() { census::printResults(*this, census::PrintCommand::Button); }
 void FormCBYC::mnuPrint_Click() { census::printResults(*this, census::PrintCommand::Menu); }
-void FormCBYC::Command1_Click() { program().open<FormCenInfo>(); }
+void FormCBYC::Command1_Click() { program().open(Window::CensusInfo); }
+void FormCBYC::mnuCensusInfo_Click() { program().open(Window::CensusInfo); }
 // The Census Information window is hidden by unload().
 void FormCBYC::cmdExit_Click() { program().close(*this); }
-void FormCBYC::mnuStart_Click() { program().open<FormBegin>(true); }
-void FormCBYC::mnuBAD_Click() { program().open<FormBAD>(true); }
-void FormCBYC::mnuDOW_Click() { program().open<FormDOW>(true); }
+void FormCBYC::mnuClose_Click() { program().close(*this); }
+void FormCBYC::mnuStart_Click() { program().open(Window::Begin, Front); }
+void FormCBYC::mnuBAD_Click() { program().open(Window::BirthAgeDeath, Front); }
+void FormCBYC::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
 void FormCBYC::mnuExit_Click() { program().end(); }
-void FormCBYC::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormCBYC::mnuAbout_Click() { program().open(Window::About); }
 
 std::array<QCheckBox*, census::kCensusCount> FormCBYC::censusBoxes() const {
   return {Chk1790, Chk1800, Chk1810, Chk1820, Chk1830, Chk1840};

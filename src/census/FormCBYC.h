@@ -92,10 +92,14 @@ class FormCBYC : public Form, public Ui::FormCBYC {
   void CheckTickedYears();
   void clearOptions(const QGroupBox* frame);
 
+  void CmdClear_Click();
+  void mnuResetForm_Click();
   void CmdPrint_Click();
   void mnuPrint_Click();
   void Command1_Click();
+  void mnuCensusInfo_Click();
   void cmdExit_Click();
+  void mnuClose_Click();
   void mnuStart_Click();
   void mnuBAD_Click();
   void mnuDOW_Click();

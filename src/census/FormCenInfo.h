@@ -39,8 +39,11 @@ class FormCenInfo : public Form, public Ui::FormCenInfo {
 
  private:
   void wire();
+  void setUpTabs();
   void cmdCenExit_Click();
+  void mnuXcenInfo_Click();
   void mnuprint_Click();
+  void mnuclose_Click();
   void mnuExit_Click();
   void mnuAbout_Click();
 };

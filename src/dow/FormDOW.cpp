@@ -4,18 +4,13 @@
 #include <QPalette>
 #include <QTextCursor>
 
-#include "bad/FormBAD.h"
 #include "calendar/DayLists.h"
-#include "census/FormCBYC.h"
-#include "census/FormCenInfo.h"
 #include "dow/DowChecks.h"
 #include "dow/DowDayLists.h"
 #include "forms/Colors.h"
 #include "forms/PrintFlow.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -24,7 +19,9 @@ FormDOW::FormDOW(Program& program)
   setupUi(this);
   adoptControls();
   useFormBackground();
-  txtAddInfo->setBackgroundRole(QPalette::Midlight);  // the light 3-D colour
+  // The note box paints the light 3-D colour: a text box paints its inside,
+  // not itself.
+  txtAddInfo->viewport()->setBackgroundRole(QPalette::Midlight);
   setForeColor(TextHowto, colors::tooltipText());
   ImageTamsford->setPixmap(artwork::logo(QSize(105, 63)));
   setDefaultButton(CmdDOWgo);
@@ -34,6 +31,7 @@ FormDOW::FormDOW(Program& program)
       bar(&FormDOW::mnuopen, "mnuopen", "&Open"),
       item(&FormDOW::mnuBegin, "mnuBegin", "&Getting Started", "Ctrl+G", &FormDOW::mnuBegin_Click),
       line(&FormDOW::mnuline3, "mnuline3"),
+      // mnuCBYC opens Birth-Age-Death, mnuCBYC3 the Census calculator.
       item(&FormDOW::mnuCBYC, "mnuCBYC", "Age-Birth-Death Date Calculator", "Ctrl+A",
            &FormDOW::mnuCBYC_Click),
       item(&FormDOW::mnuCBYC3, "mnuCBYC3", "Census Birth Year Calculator", "Ctrl+C",
@@ -46,6 +44,7 @@ FormDOW::FormDOW(Program& program)
       line(&FormDOW::mnuline, "mnuline"),
       item(&FormDOW::mnuClose, "mnuClose", "Close", "Ctrl+L", &FormDOW::mnuClose_Click),
       line(&FormDOW::mnuline2, "mnuline2"),
+      // Exit ends the program at once; Close closes this form only.
       item(&FormDOW::mnuExit, "mnuExit", "Exit", "Ctrl+X", &FormDOW::mnuExit_Click),
       bar(&FormDOW::mnuEdit, "mnuEdit", "&Edit", Disabled),
       item(&FormDOW::mnuReset, "mnuReset", "Reset Form", "Ctrl+R", &FormDOW::mnuReset_Click),
@@ -196,15 +195,15 @@ void FormDOW::cmdPrntNote_Click() {
 void FormDOW::cmdExit_Click() {
   Program& p = program();
   p.close(*this);
-  p.hide(p.form<FormCenInfo>());
+  p.hide(p.form(Window::CensusInfo));
 }
 
 void FormDOW::mnuClose_Click() { program().close(*this); }
 void FormDOW::mnuExit_Click() { program().end(); }
 
-void FormDOW::mnuBegin_Click() { program().open<FormBegin>(true); }
-void FormDOW::mnuCBYC_Click() { program().open<FormBAD>(true); }
-void FormDOW::mnuCBYC3_Click() { program().open<FormCBYC>(true); }
-void FormDOW::mnuAbout_Click() { program().open<frmAbout>(true); }
+void FormDOW::mnuBegin_Click() { program().open(Window::Begin, Front); }
+void FormDOW::mnuCBYC_Click() { program().open(Window::BirthAgeDeath, Front); }
+void FormDOW::mnuCBYC3_Click() { program().open(Window::Census, Front); }
+void FormDOW::mnuAbout_Click() { program().open(Window::About, Front); }
 
 }  // namespace vantel

@@ -1,11 +1,12 @@
 #include "forms/Controls.h"
 
-#include <QCompleter>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QtMath>
 
 #include "forms/Accessibility.h"
 #include "forms/Colors.h"
@@ -20,7 +21,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 void ComboBox::setEditable(bool editable) {
   QComboBox::setEditable(editable);
   if (editable) {
-    completer()->setCaseSensitivity(Qt::CaseSensitive);
+    setCompleter(nullptr);
     lineEdit()->setMaxLength(kTypedTextLimit);
   }
   nameTypingField();
@@ -99,7 +100,32 @@ MultiLineText::MultiLineText(QWidget* parent) : QPlainTextEdit(parent) {
 
 void MultiLineText::setText(const QString& text) {
   text_ = text;
+  if (shrinkToFit_) fitFace();
   setPlainText(shownLines(text));
+}
+
+void MultiLineText::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange && !fitting_) face_ = font();
+  QPlainTextEdit::changeEvent(event);
+}
+
+void MultiLineText::fitFace() {
+  // The largest face, down from the given one, in which the wrapped text fits
+  // the box's height; never below 5 points, where a text stays readable on the
+  // printed page.
+  if (face_.pointSizeF() <= 0) return;
+  const int margin = qCeil(document()->documentMargin());
+  const QRect room = contentsRect().adjusted(margin, margin, -margin, -margin);
+  QFont face = face_;
+  for (qreal size = face_.pointSizeF(); size >= 5; size -= 0.25) {
+    face.setPointSizeF(size);
+    const QRect needs = QFontMetrics(face).boundingRect(QRect(0, 0, room.width(), 10000),
+                                                        Qt::TextWordWrap, shownLines(text_));
+    if (needs.height() <= room.height()) break;
+  }
+  fitting_ = true;
+  setFont(face);
+  fitting_ = false;
 }
 
 QString MultiLineText::textLines() const { return lineFeedLines(text_); }

@@ -35,8 +35,8 @@ class ComboBox : public QComboBox {
   // edit does work per pasted character that grows with the whole pasted
   // text, so a page-long paste would otherwise freeze the box.
   static constexpr int kTypedTextLimit = 255;
-  // A typed text is kept as typed: leaving the box must not turn "april" into
-  // the item "April", which Qt's own completer does.
+  // A typed text is kept as typed: Qt's completer would turn "Feb" into the
+  // item "February" as it is typed, and "april" into "April" on leaving.
   void setEditable(bool editable);
   QString text() const { return currentText(); }
   // A drop-down list shows the text only when it is one of its items.
@@ -87,6 +87,9 @@ class MultiLineText : public QPlainTextEdit {
   // The text as a Designer file holds it: lines separated by line feeds, each
   // standing for the carriage return and line feed of the program's texts.
   Q_PROPERTY(QString textLines READ textLines WRITE setTextLines)
+  // A box whose text may be longer than the box was made for (a sentence with
+  // a name in it): such a text is shown whole in a smaller face.
+  Q_PROPERTY(bool shrinkToFit MEMBER shrinkToFit_)
  public:
   explicit MultiLineText(QWidget* parent = nullptr);
   QString text() const { return text_; }
@@ -94,8 +97,15 @@ class MultiLineText : public QPlainTextEdit {
   QString textLines() const;
   void setTextLines(const QString& lines);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void fitFace();
   QString text_;
+  bool shrinkToFit_ = false;
+  bool fitting_ = false;
+  QFont face_;  // the face the box was given, before any shrinking
 };
 
 // An option button. A click selects it; a click on the selected one leaves it

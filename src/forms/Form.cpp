@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "forms/Accessibility.h"
@@ -16,8 +17,59 @@
 
 namespace vantel {
 
+namespace {
+
+// Watches the input of the whole program for the forms: a form's owed focus
+// handlers run before the next key or mouse event reaches any window, so that
+// what the user types next goes into the box as its handler left it; and an
+// Alt key that no access key took types nothing into a form's box.
+class InputWatcher : public QObject {
+ public:
+  static void ensure() {
+    static InputWatcher* watcher = nullptr;
+    if (watcher) return;
+    watcher = new InputWatcher(qApp);
+    qApp->installEventFilter(watcher);
+  }
+  static QList<QPointer<Form>>& owing() {
+    static QList<QPointer<Form>> forms;
+    return forms;
+  }
+
+ private:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        if (swallowsAltKey(watched, static_cast<QKeyEvent*>(event))) return true;
+        [[fallthrough]];
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+        for (const QPointer<Form>& form : QList<QPointer<Form>>(owing()))
+          if (form) form->runFocusHandlers();
+        break;
+      default: break;
+    }
+    return false;
+  }
+  // Alt with a letter or digit whose access key is disabled reaches the box
+  // that has the focus as a typed character; it types nothing.
+  static bool swallowsAltKey(QObject* watched, const QKeyEvent* key) {
+    const auto mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (mods != Qt::AltModifier || key->text().isEmpty() || !key->text().at(0).isPrint())
+      return false;
+    for (auto* w = qobject_cast<QWidget*>(watched); w; w = w->parentWidget())
+      if (qobject_cast<Form*>(w)) return true;
+    return false;
+  }
+};
+
+}  // namespace
+
 Form::Form(Program& program, const QString& name, const QString& caption) : program_(program) {
   describeFormsToScreenReaders();
+  InputWatcher::ensure();
   setObjectName(name);
   setWindowTitle(caption);
   setFont(fonts::form());
@@ -30,6 +82,7 @@ Form::~Form() {
   // Destroying the window moves the focus once more; this form is no longer
   // there to hear of it.
   disconnect(qApp, nullptr, this, nullptr);
+  InputWatcher::owing().removeAll(this);
   qDeleteAll(menus_);
 }
 
@@ -41,19 +94,32 @@ QWidget* Form::controlOf(QWidget* w) const {
 
 void Form::focusMoved(QWidget* now) {
   QWidget* control = controlOf(now);
-  if (!control || control == current_) return;
+  if (!control || control == current_ || reactivating_) return;
   ++focusMoves_;
-  if (inFocusMove_) {  // a lost-focus handler sent the focus elsewhere
-    current_ = control;
-    return;
+  const bool redirected = running_;  // a lost-focus handler sent the focus elsewhere
+  if (!owed_ && !redirected) {
+    // The handlers run once Qt has finished this focus change: a message they
+    // show and the focus they move are then not undone by Qt's own focus
+    // change, which gives the focus back to where the click or Tab went.
+    owed_ = true;
+    leaving_ = current_;
+    InputWatcher::owing().append(this);
+    QMetaObject::invokeMethod(this, &Form::runFocusHandlers, Qt::QueuedConnection);
   }
-  inFocusMove_ = true;
-  QPointer<QWidget> old = current_;
   current_ = control;
+}
+
+void Form::runFocusHandlers() {
+  if (!owed_ || running_) return;
+  owed_ = false;
+  InputWatcher::owing().removeAll(this);
+  const QPointer<QWidget> old = leaving_;
+  if (old == current_) return;  // the focus came back before anything ran
+  running_ = true;
   if (old) {
     if (auto h = lostFocus_.value(old)) h();
   }
-  inFocusMove_ = false;
+  running_ = false;
   if (current_) {
     if (auto h = gotFocus_.value(current_)) h();
   }
@@ -65,6 +131,17 @@ void Form::focusControl(QWidget* control) {
   // A form that is not the active window keeps the request for when it is
   // activated; the form's own focused control and its handlers follow at once.
   if (focusMoves_ == movesBefore && current_ != control) focusMoved(control);
+  runFocusHandlers();
+}
+
+void Form::reactivate(const std::function<void()>& activate) {
+  if (!current_) return activate();  // never used yet: its first control takes the focus
+  runFocusHandlers();
+  reactivating_ = true;
+  activate();
+  if (current_ && current_->isEnabled() && !current_->isHidden())
+    current_->setFocus(Qt::ActiveWindowFocusReason);
+  reactivating_ = false;
 }
 
 void Form::onGotFocus(QWidget* control, Handler handler) {
@@ -183,8 +260,15 @@ QAction* Form::addSeparator(QMenu* menu, const char* name) {
 
 void Form::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && defaultButton_ &&
-      defaultButton_->isEnabled() && !defaultButton_->isHidden()) {
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  // A command button with the focus takes Enter itself (Qt leaves that to
+  // buttons of dialogs); the default button takes it from any other control.
+  auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+  if (enter && focused && isAncestorOf(focused) && focused->isEnabled()) {
+    focused->click();
+    return;
+  }
+  if (enter && defaultButton_ && defaultButton_->isEnabled() && !defaultButton_->isHidden()) {
     defaultButton_->click();
     return;
   }

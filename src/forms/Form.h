@@ -6,9 +6,12 @@
 // control of this form to another. Qt also moves the focus when a window is
 // activated, when a message box opens or closes and when a combo box opens its
 // list; those moves never leave the form's set of controls and so raise nothing.
-// A lost-focus handler that moves the focus elsewhere (after a message, say)
-// decides where the got-focus handler runs: it runs once, for the control that
-// has the focus when the lost-focus handler returns.
+// The handlers run after Qt's focus change has finished (and before the next
+// key or mouse event): the lost-focus handler of the control left, then the
+// got-focus handler of the control that has the focus when it returns, so a
+// lost-focus handler that moves the focus elsewhere (after a message, say) has
+// the last word. Bringing the form back (reactivate) gives the focus back to
+// the control that last had it and runs no handler.
 //
 // A form's controls are declared in its Designer file and made by the
 // generated setupUi(); adoptControls() then makes them the form's controls.
@@ -56,8 +59,15 @@ class Form : public QWidget {
 
   // The control of this form that last got the focus.
   QWidget* focusedControl() const { return current_; }
-  // Gives the focus to a control of this form.
+  // Gives the focus to a control of this form; the handlers run before it
+  // returns.
   void focusControl(QWidget* control);
+  // Runs the focus handlers owed for the last focus move, if any.
+  void runFocusHandlers();
+  // Brings the form's window back through `activate` (which the window host
+  // does): whatever control the window would give the focus to, it goes back
+  // to the one that last had it, and no handler runs.
+  void reactivate(const std::function<void()>& activate);
 
   // The button the Enter key presses and the one Esc presses.
   void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
@@ -124,7 +134,10 @@ class Form : public QWidget {
   QHash<QWidget*, Handler> gotFocus_;
   QHash<QWidget*, Handler> lostFocus_;
   QPointer<QWidget> current_;
-  bool inFocusMove_ = false;
+  QPointer<QWidget> leaving_;  // whose lost-focus handler is owed
+  bool owed_ = false;
+  bool running_ = false;
+  bool reactivating_ = false;
   unsigned focusMoves_ = 0;
   QPointer<QAbstractButton> defaultButton_;
   QPointer<QAbstractButton> cancelButton_;

@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "forms/Form.h"
 
@@ -127,8 +129,18 @@ bool FormPrinter::offerPdf(QWidget* parent, const QString& problem) {
 }
 
 QString FormPrinter::pdfFileName(QWidget* parent, const QString& suggestion) {
+  // Qt names the Documents folder whether or not it exists; the dialog would
+  // then open in whatever folder the program works in.
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
+  if (!QFileInfo(folder).isDir()) folder = QDir::homePath();
+  // Qt's file dialog reads and writes the folders last visited in a settings
+  // file of the user's, which the next run would read. The program keeps
+  // nothing between runs: the dialog gets a settings folder of its own, gone
+  // when it closes (or, where none can be made, one where nothing can be written).
+  const QTemporaryDir settings;
+  const QString settingsFolder = settings.isValid() ? settings.path() : QStringLiteral("/dev/null");
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, settingsFolder);
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Save the Page as PDF"),
                                       QDir(folder).filePath(suggestion),
                                       QStringLiteral("PDF files (*.pdf)"));

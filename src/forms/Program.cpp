@@ -12,6 +12,27 @@ Program::~Program() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+const Program::Named& Program::named(Window window) const {
+  const auto it = names_.find(window);
+  // A window opened by a name the shell never registered is a fault of the
+  // program's start-up, not of the user.
+  if (it == names_.end()) qFatal("No form is registered for window %d", static_cast<int>(window));
+  return it->second;
+}
+
+Form& Program::form(Window window) { return named(window).reference(*this); }
+
+Form* Program::existing(Window window) const {
+  const auto it = forms_.find(named(window).type);
+  return it == forms_.end() ? nullptr : it->second.data();
+}
+
+Form& Program::open(Window window, Placement placement) {
+  Form& f = form(window);
+  show(f, placement == Front);
+  return f;
+}
+
 void Program::show(Form& form, bool front) {
   if (host_) {
     host_->show(form, front);

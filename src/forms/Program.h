@@ -1,7 +1,8 @@
 #pragma once
 // The running program: the one shared instance of each form, the program-wide
 // variables of the calculators, the platform services, and the window
-// operations every form uses (open, open in front, close, hide, end).
+// operations every form uses (open, open in front, close, hide, end), by the
+// form's class or by the window's name.
 //
 // Referring to a form that does not exist creates it and runs its load handler;
 // closing a form destroys it, and the next reference creates it afresh. The
@@ -18,6 +19,7 @@ class QMenu;
 
 #include "forms/Form.h"
 #include "forms/Platform.h"
+#include "forms/Window.h"
 
 namespace vantel {
 
@@ -64,6 +66,19 @@ class Program {
     return it == forms_.end() ? nullptr : static_cast<F*>(it->second.data());
   }
 
+  // Window names: the window is form F. Registered once, by the shell, before
+  // any form opens another window by name.
+  template <class F>
+  void name(Window window) {
+    names_.insert_or_assign(window,
+                            Named{typeid(F), [](Program& p) -> Form& { return p.form<F>(); }});
+  }
+  // The shared instance of the named window's form, created (and loaded) on
+  // first reference, as form<F>() does.
+  Form& form(Window window);
+  // The named window's form if it exists, else nullptr; creates nothing.
+  Form* existing(Window window) const;
+
   // Program-wide variables of type S, made on first use and kept until the
   // program ends.
   template <class S>
@@ -80,6 +95,7 @@ class Program {
     show(f, front);
     return f;
   }
+  Form& open(Window window, Placement placement = KeepOrder);
   void show(Form& form, bool front);
   void hide(Form& form);
   // Fills a Window menu with the open child windows (empty without a host).
@@ -96,10 +112,17 @@ class Program {
  private:
   void forget(Form& form);
 
+  struct Named {
+    std::type_index type;
+    Form& (*reference)(Program&);
+  };
+  const Named& named(Window window) const;
+
   Platform* platform_;
   WindowHost* host_ = nullptr;
   std::map<std::type_index, QPointer<Form>> forms_;
   std::map<std::type_index, std::shared_ptr<void>> states_;
+  std::map<Window, Named> names_;
   std::function<void()> onEnd_;
 };
 

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -51,6 +52,25 @@ void nameIcon(QMessageBox& box, int style) {
   }
 }
 
+// Keeps a question open until one of its buttons answers it.
+class OnlyAnswersClose : public QObject {
+ public:
+  explicit OnlyAnswersClose(QMessageBox& box) : box_(box) { box.installEventFilter(this); }
+
+ private:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+      return true;
+    if (event->type() == QEvent::Close && !box_.clickedButton()) {
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+  QMessageBox& box_;
+};
+
 }  // namespace
 
 int QtPlatform::msgBox(const QString& prompt, const QString& title, int style) {
@@ -67,10 +87,11 @@ int QtPlatform::msgBox(const QString& prompt, const QString& title, int style) {
   }
   nameIcon(box, style);
   if (msg::buttons(style) == msg::YesNo) {
-    // Enter answers Yes; Esc and the close box answer No.
+    // Enter answers Yes. A question has no cancel: Esc and the close box do
+    // nothing, only Yes or No goes on (Qt would count them as No).
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
+    OnlyAnswersClose onlyAnswers(box);
     fitTitle(box);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes) ? msg::Yes : msg::No;

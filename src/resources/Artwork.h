@@ -21,7 +21,8 @@ QPixmap splash();
 // The 32 x 32 program icon, for the main window, the About dialog and the
 // Getting Started page.
 QIcon programIcon();
-// The product logo at the size its form shows it (112 x 63 or 105 x 63).
+// The product logo at the size its form shows it (112 x 63 or 105 x 63), its
+// lettering legible on the palette of the desktop.
 QPixmap logo(QSize size);
 
 }  // namespace vantel::artwork

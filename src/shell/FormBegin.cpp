@@ -1,12 +1,8 @@
 #include "shell/FormBegin.h"
 
-#include "bad/FormBAD.h"
-#include "census/FormCBYC.h"
-#include "dow/FormDOW.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
 #include "resources/Icons.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -35,6 +31,7 @@ FormBegin::FormBegin(Program& program)
       line(&FormBegin::mnuline2, "mnuline2"),
       item(&FormBegin::mnuclose, "mnuclose", "&Close", nullptr, &FormBegin::mnuClose_Click),
       line(&FormBegin::mnuline3, "mnuline3"),
+      // Exit ends the program at once; Close only hides this page.
       item(&FormBegin::mnuexit, "mnuexit", "E&xit", nullptr, &FormBegin::mnuExit_Click),
       bar(&FormBegin::mnuedit, "mnuedit", "&Edit", Disabled),
       item(&FormBegin::mnuClearForm, "mnuClearForm", "&Clear Form", nullptr,
@@ -64,9 +61,9 @@ void FormBegin::showExplanation(QWidget* text) {
   mnuedit->menuAction()->setEnabled(true);
 }
 
-void FormBegin::Picture2_Click() { program().open<FormBAD>(true); }
-void FormBegin::Picture1_Click() { program().open<FormCBYC>(true); }
-void FormBegin::Picture4_Click() { program().open<FormDOW>(true); }
+void FormBegin::Picture2_Click() { program().open(Window::BirthAgeDeath, Front); }
+void FormBegin::Picture1_Click() { program().open(Window::Census, Front); }
+void FormBegin::Picture4_Click() { program().open(Window::DayOfWeek, Front); }
 
 void FormBegin::mnuClearForm_Click() {
   TextCBY->hide();
@@ -75,12 +72,12 @@ void FormBegin::mnuClearForm_Click() {
   mnuedit->menuAction()->setEnabled(false);
 }
 
-void FormBegin::mnuStart_Click() { program().open<FormBegin>(true); }
-void FormBegin::mnuBAD_Click() { program().open<FormBAD>(true); }
-void FormBegin::mnuCBYC_Click() { program().open<FormCBYC>(true); }
-void FormBegin::mnuDOW_Click() { program().open<FormDOW>(true); }
+void FormBegin::mnuStart_Click() { program().open(Window::Begin, Front); }
+void FormBegin::mnuBAD_Click() { program().open(Window::BirthAgeDeath, Front); }
+void FormBegin::mnuCBYC_Click() { program().open(Window::Census, Front); }
+void FormBegin::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
 void FormBegin::mnuClose_Click() { program().hide(*this); }
 void FormBegin::mnuExit_Click() { program().end(); }
-void FormBegin::mnuAbout_Click() { program().open<frmAbout>(); }
+void FormBegin::mnuAbout_Click() { program().open(Window::About); }
 
 }  // namespace vantel

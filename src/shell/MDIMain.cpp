@@ -5,14 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "bad/FormBAD.h"
-#include "census/FormCBYC.h"
-#include "dow/FormDOW.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
-#include "shell/FormBegin.h"
 #include "shell/MdiHost.h"
-#include "shell/frmAbout.h"
 
 namespace vantel {
 
@@ -41,6 +36,7 @@ MDIMain::MDIMain(Program& program)
       line(&MDIMain::mnuline3, "mnuline3"),
       item(&MDIMain::mnuClose, "mnuClose", "&Close", nullptr, inert, Disabled),
       line(&MDIMain::mnuline, "mnuline"),
+      // Exit closes the main window: every window closes, then the program ends.
       item(&MDIMain::MnuExit, "MnuExit", "E&xit", nullptr, &MDIMain::mnuExit_Click),
       bar(&MDIMain::MnuEdit, "MnuEdit", "&Edit", Disabled),
       bar(&MDIMain::MnuView, "MnuView", "&View", Disabled),
@@ -65,7 +61,7 @@ MDIMain::MDIMain(Program& program)
 
 MDIMain::~MDIMain() { program().setHost(nullptr); }
 
-void MDIMain::load() { program().open<FormBegin>(); }
+void MDIMain::load() { program().open(Window::Begin); }
 
 void MDIMain::unload() {
   host_->closeChildren();
@@ -73,18 +69,18 @@ void MDIMain::unload() {
 }
 
 void MDIMain::MDIForm_Unload() {
-  if (frmAbout* about = program().existing<frmAbout>()) program().close(*about);
+  if (Form* about = program().existing(Window::About)) program().close(*about);
 }
 
-void MDIMain::mnuStart_Click() { program().open<FormBegin>(); }
+void MDIMain::mnuStart_Click() { program().open(Window::Begin); }
 
-void MDIMain::MnuAge_Click() { program().open<FormBAD>(true); }
-void MDIMain::MnuCalc_Click() { program().open<FormCBYC>(true); }
-void MDIMain::mnuDOW_Click() { program().open<FormDOW>(true); }
+void MDIMain::MnuAge_Click() { program().open(Window::BirthAgeDeath, Front); }
+void MDIMain::MnuCalc_Click() { program().open(Window::Census, Front); }
+void MDIMain::mnuDOW_Click() { program().open(Window::DayOfWeek, Front); }
 
 void MDIMain::mnuExit_Click() { close(); }
 
-void MDIMain::mnuAbout_Click() { program().open<frmAbout>(); }
+void MDIMain::mnuAbout_Click() { program().open(Window::About); }
 
 void MDIMain::closeEvent(QCloseEvent* event) {
   // The program decides what goes: the children and the About dialog with

@@ -49,10 +49,14 @@ void MdiHost::show(Form& form, bool front) {
     growToFit();
   }
   form.show();
-  sub->show();
+  if (sub->isMinimized())
+    sub->showNormal();
+  else
+    sub->show();
   if (front) sub->raise();
-  // Showing a form that is already shown activates it.
-  area_->setActiveSubWindow(sub);
+  // Showing a form that is already shown activates it, with its entries and
+  // its focus as the user left them.
+  form.reactivate([this, sub] { area_->setActiveSubWindow(sub); });
   refreshMenus();
 }
 
@@ -83,10 +87,13 @@ void MdiHost::listWindows(QMenu* menu) {
   const Form* active = activeChild();
   int number = 0;
   for (Form* child : children()) {
-    if (child->isHidden()) continue;
+    // A minimised window is still open (only its form is hidden); a hidden
+    // form's window is hidden too.
+    if (windowOf(*child)->isHidden()) continue;
     ++number;
     QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(number).arg(child->windowTitle()));
-    item->setCheckable(true);
+    // Only the active window carries a mark; the others show just their caption.
+    item->setCheckable(child == active);
     item->setChecked(child == active);
     QPointer<Form> target = child;
     connect(item, &QAction::triggered, menu, [this, target] {

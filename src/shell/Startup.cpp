@@ -9,6 +9,7 @@
 #include "forms/ProgramStyle.h"
 #include "resources/Artwork.h"
 #include "shell/FormSplash.h"
+#include "shell/WindowNames.h"
 
 namespace vantel {
 
@@ -97,6 +98,7 @@ int runProgram(Program& program) {
   // when the splash gives way.
   QApplication::setQuitOnLastWindowClosed(false);
   program.onEnd([] { QCoreApplication::quit(); });
+  nameWindows(program);
   program.open<FormSplash>();
   return QApplication::exec();
 }

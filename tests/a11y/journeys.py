@@ -13,7 +13,11 @@ import calendar
 import datetime
 import sys
 
-import pyatspi
+import desktop
+
+desktop.skip_unless_ready()
+
+import pyatspi  # noqa: E402 (only once the check above found it)
 
 import screenreader as sr
 from desktop import Desktop

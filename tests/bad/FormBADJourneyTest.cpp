@@ -4,6 +4,9 @@
 // print with a name, with Cancel and with No, then reset, after which there is
 // nothing to print.
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+
 #include "bad/BadVariables.h"
 #include "bad/CheckCalculateFixture.h"
 
@@ -48,7 +51,7 @@ const Journey kJourneys[] = {
      "You supplied a Birth Date and Death Date.  The Age at Death is displayed above."},
     {"MissingDeathDate",
      &FormBAD::OptDeath,
-     {"Jun", "30", "1900", "1", "1", "0"},
+     {"Jun", "30", "1900", " 1 ", "1", "0"},  // blanks around the months
      true,
      &FormBAD::TxTDeathDis,
      "July 31, 1900",
@@ -96,6 +99,14 @@ TEST_P(BadJourney, ChooseEnterCalculatePrintAndReset) {
   ASSERT_EQ(platform.prints().size(), 1);
   EXPECT_EQ(platform.prints()[0].image, formWith(j.printedWithName));
   EXPECT_FALSE(form.TextHowto->text().contains("Ann Lee"));
+  // A name of 60 letters shows whole, in a smaller face only while it is there.
+  const QFont face = form.TextHowto->font();
+  form.TextHowto->setText(QString(j.printedWithName).replace("Ann Lee", QString(60, 'W')));
+  const QTextDocument* shown = form.TextHowto->document();
+  EXPECT_LE(shown->documentLayout()->blockBoundingRect(shown->firstBlock()).height(),
+            form.TextHowto->viewport()->height());
+  form.TextHowto->setText(j.closingFromMenu);
+  EXPECT_EQ(form.TextHowto->font(), face);
 
   // From the menu, cancelling the name: nothing between the two texts.
   platform.clear();

@@ -58,6 +58,38 @@ TEST_F(ShellTest, BadWindowMenuListsTheChildrenAndActivatesTheChosenOne) {
                          "* &3 Birth - Age - Death Date Calculator"}));
   bad.mnuWindow->actions().at(1)->trigger();
   EXPECT_EQ(main.host().activeChild(), program.existing<FormDOW>());
+
+  // Going back to a window by its Window entry, its shortcut or the Open menu
+  // keeps its entries and its focus, also after the focus went once round it;
+  // a minimised one stays listed and comes back restored.
+  FormDOW& dow = *program.existing<FormDOW>();
+  for (int tab = 0; tab < 12 && (tab == 0 || QApplication::focusWidget() != dow.CmbMth); ++tab)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), "July");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  const std::function<void()> ways[] = {
+      [&] {
+        openMenu(bad.mnuWindow);
+        bad.mnuWindow->actions().at(1)->trigger();
+      },
+      [&] { bad.mnuDOW->trigger(); },
+      [&] {
+        auto* sub = qobject_cast<QMdiSubWindow*>(dow.parentWidget());
+        sub->showMinimized();
+        EXPECT_TRUE(openMenu(bad.mnuWindow).value(1).endsWith("&2 Day of the Week Calculator"));
+        bad.mnuWindow->actions().at(1)->trigger();
+        EXPECT_FALSE(sub->isMinimized());
+      },
+  };
+  for (const auto& goBack : ways) {
+    program.open<FormBAD>(true);
+    openMenu(bad.mnuWindow);
+    EXPECT_FALSE(bad.mnuWindow->actions().at(1)->isCheckable());  // no empty check box
+    goBack();
+    EXPECT_EQ(main.host().activeChild(), &dow);
+    EXPECT_EQ(dow.CmbMth->text(), "July");
+    EXPECT_EQ(QApplication::focusWidget(), dow.CmbDay);
+  }
 }
 
 TEST_F(ShellTest, BadCloseCommandsCloseThisFormOnly) {

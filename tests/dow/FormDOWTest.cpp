@@ -86,6 +86,9 @@ TEST_F(DowTest, StartsWithItsInstructionsAndInformation) {
   EXPECT_EQ(lines[0],
             "Often newspapers and other publications will announce events by listing the day of "
             "the week ");
+  EXPECT_EQ(lines[2],
+            "for any given date.  For instance, if a newspaper says \"an individual died January, "
+            "15, 1937, ");
   EXPECT_EQ(lines[3],
             "the funeral will take place next Tuesday.\"  By finding out what day of the week "
             "1/15/37 and ");

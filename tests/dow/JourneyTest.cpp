@@ -44,8 +44,10 @@ TEST_F(Journey, DateWeekdayNotePrintResetAndARefusedPrint) {
   EXPECT_EQ(focused(), "txtAddInfo");
   EXPECT_FALSE(form.CmdPrintForm->isEnabled());
   typeInto(focusWidget(), "Funeral next Tuesday");
+  QTest::keyClick(focusWidget(), Qt::Key_Tab);  // on to the note's button, no tab typed
   EXPECT_EQ(form.txtAddInfo->toPlainText(), "Funeral next Tuesday");
-  QTest::mouseClick(form.cmdPrntNote, Qt::LeftButton);
+  EXPECT_EQ(focusWidget(), form.cmdPrntNote);
+  QTest::keyClick(focusWidget(), Qt::Key_Return);  // the focused button, not Calculate
 
   // The page is the form at that moment: the date, the weekday and the note,
   // without the note's own button.
@@ -83,9 +85,16 @@ TEST_F(Journey, DateWeekdayNotePrintResetAndARefusedPrint) {
   EXPECT_EQ(foreColor(form.TxtDay), colors::navy());  // left as the result made it
   EXPECT_EQ(form.txtAddInfo->toPlainText(), "Funeral next Tuesday");
 
+  // A month is kept as typed; Alt with the access key of the disabled Reset
+  // types nothing.
+  clickInto(form.CmbMth);
+  typeInto(focusWidget(), "Feb");
+  QTest::keyClick(focusWidget(), Qt::Key_R, Qt::AltModifier);
+  EXPECT_EQ(form.CmbMth->text(), "Feb");
+  QTest::keyClick(focusWidget(), Qt::Key_A, Qt::ControlModifier);
+
   // A result, then a year that is no year: the refused calculation leaves no
   // weekday, so Print Results refuses and disables both print commands.
-  clickInto(form.CmbMth);
   typeInto(focusWidget(), "July");
   QTest::keyClick(focusWidget(), Qt::Key_Tab);
   typeInto(focusWidget(), " 4 ");  // a typed day may have blanks around it
@@ -107,6 +116,13 @@ TEST_F(Journey, DateWeekdayNotePrintResetAndARefusedPrint) {
   EXPECT_TRUE(platform.prints().isEmpty());
   EXPECT_FALSE(form.CmdPrintForm->isEnabled());
   EXPECT_FALSE(form.mnuPrint->isEnabled());
+
+  // Enter on the focused Reset resets; Calculate does not run.
+  form.focusControl(form.cmdReset);
+  platform.clear();
+  QTest::keyClick(focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(platform.messages().isEmpty());
+  EXPECT_EQ(form.txtYear->text(), "");
 }
 
 // A page-long paste into the month or the day box is cut to the box's limit

@@ -325,7 +325,8 @@ TEST_F(FormLayer, AMessageInALostFocusHandlerSendsTheFocusWhereTheHandlerSays) {
     QMessageBox::information(&f, "Too Many Days!", "April only has 30 days");
     f.focusControl(f.day);
   };
-  f.focusControl(f.year);  // the user leaves the month for the year
+  // The user leaves the month for the year with a click, then types.
+  QTest::mouseClick(f.year, Qt::LeftButton);
   EXPECT_EQ(f.monthLost, 1);
   EXPECT_EQ(f.focusedControl(), f.day);
   // The headless platform does not give the window back its activation after a
@@ -337,6 +338,8 @@ TEST_F(FormLayer, AMessageInALostFocusHandlerSendsTheFocusWhereTheHandlerSays) {
   f.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
   EXPECT_EQ(QApplication::focusWidget(), f.day);
+  QTest::keyClicks(QApplication::focusWidget(), "4");
+  EXPECT_EQ(f.year->text(), "");
   EXPECT_EQ(f.dayGot, 1);   // its list rebuilt once
   EXPECT_EQ(f.yearGot, 0);  // the year never really had the focus
 }

@@ -34,6 +34,7 @@ struct Seen {
   int width = 0;
   QString icon;  // the icon's spoken name; "hidden" when not shown
   QString field;
+  bool stayedOpen = false;  // after Esc and the close box
 };
 
 // Opens the box through the platform, notes what it shows, and closes it.
@@ -51,6 +52,10 @@ Seen open(const std::function<void(QtPlatform&)>& show) {
       seen.icon = icon->isHidden() ? QStringLiteral("hidden") : spokenName(icon);
     if (auto* field = box->findChild<QLineEdit*>()) seen.field = spokenName(field);
     QTest::keyClick(box, Qt::Key_Escape);
+    if (box->isVisible()) box->close();
+    seen.stayedOpen = box->isVisible();
+    if (auto* question = qobject_cast<QMessageBox*>(box); question && seen.stayedOpen)
+      question->button(QMessageBox::No)->click();
   });
   poll->start();
   QtPlatform platform;
@@ -64,14 +69,16 @@ TEST(MessageBoxTest, WideEnoughForTheTitleWithTheKindOfMessageSpoken) {
     const char* prompt;
     int style;
     const char* icon;
+    bool staysOpen;  // a question has no cancel: only Yes or No closes it
   };
   const Case cases[] = {
-      {"Missing Month Field!", "Please select a Month", msg::Information, "Information"},
-      {"Invalid Year!", "This in not a valid year, please enter again.", msg::Critical, "Error"},
+      {"Missing Month Field!", "Please select a Month", msg::Information, "Information", false},
+      {"Invalid Year!", "This in not a valid year, please enter again.", msg::Critical, "Error",
+       false},
       {"Add Ancestor?", "Would you like to have your Ancestor's name added to this screen print?",
-       msg::YesNo, "hidden"},
+       msg::YesNo, "hidden", true},
       {"Tamsford Genealogy Calculator", "System Information Is Unavailable At This Time",
-       msg::OkOnly, "hidden"},
+       msg::OkOnly, "hidden", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title);
@@ -79,6 +86,7 @@ TEST(MessageBoxTest, WideEnoughForTheTitleWithTheKindOfMessageSpoken) {
         open([&](QtPlatform& platform) { platform.msgBox(c.prompt, c.title, c.style); });
     EXPECT_GE(seen.width, titleBarNeeds(c.title));
     EXPECT_EQ(seen.icon.toStdString(), c.icon);
+    EXPECT_EQ(seen.stayedOpen, c.staysOpen);
   }
 }
 

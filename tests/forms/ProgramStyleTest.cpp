@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QStyleFactory>
 #include <QTest>
+#include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include "forms/ProgramStyle.h"
@@ -43,15 +45,18 @@ std::unique_ptr<QWidget> shownWindow() {
   return window;
 }
 
-TEST(ProgramStyle, DrawsAsThePlatformStyleWithoutLoadingImageReaders) {
+// What the program's style draws otherwise than the platform's style, and
+// whether it loads image readers; nothing when all is well.
+QStringList programStyleFaults() {
   const QString platformStyle = QApplication::style()->name();
-  ASSERT_FALSE(imageReadersLoaded());
+  if (imageReadersLoaded()) return {"image readers were loaded before the check"};
+  QStringList faults;
   QPixmap icon(16, 16);  // as the program, an icon of its own for every window
   icon.fill(Qt::darkBlue);
   QApplication::setWindowIcon(icon);
   QApplication::setStyle(new ProgramStyle);
   const auto window = shownWindow();
-  EXPECT_FALSE(imageReadersLoaded());
+  if (imageReadersLoaded()) faults << "showing the window loaded image readers";
 
   // Every picture as the platform's style draws it.
   const QImage ours = window->grab().toImage();
@@ -62,11 +67,27 @@ TEST(ProgramStyle, DrawsAsThePlatformStyleWithoutLoadingImageReaders) {
   for (QStyle::StandardPixmap icon : icons)
     ourIcons << QApplication::style()->standardIcon(icon).pixmap(16).toImage();
   QApplication::setStyle(QStyleFactory::create(platformStyle));
-  EXPECT_EQ(ours, shownWindow()->grab().toImage());
-  for (int i = 0; i < int(std::size(icons)); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(ourIcons[i], QApplication::style()->standardIcon(icons[i]).pixmap(16).toImage());
-  }
+  if (ours != shownWindow()->grab().toImage())
+    faults << "the window is drawn otherwise than in " + platformStyle;
+  for (int i = 0; i < int(std::size(icons)); ++i)
+    if (ourIcons[i] != QApplication::style()->standardIcon(icons[i]).pixmap(16).toImage())
+      faults << QString("standard icon %1 is drawn otherwise").arg(icons[i]);
+  return faults;
+}
+
+// Image readers once loaded stay for the life of the process, and the style
+// is the whole application's: the check runs in a process of its own, started
+// afresh from this program, so that no test before it can have loaded a reader
+// and none after it meets the style it set.
+TEST(ProgramStyle, DrawsAsThePlatformStyleWithoutLoadingImageReaders) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        const QStringList faults = programStyleFaults();
+        std::cerr << faults.join('\n').toStdString();
+        std::exit(faults.isEmpty() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "fuzz/Player.h"
 #include "fuzz/QtWarnings.h"
 #include "shell/FormSplash.h"
+#include "shell/WindowNames.h"
 
 namespace vantel::fuzz {
 namespace {
@@ -39,6 +40,7 @@ void Session::start() {
   QApplication::setQuitOnLastWindowClosed(false);
   program_ = std::make_unique<Program>(*platform_);
   program_->onEnd([this] { ended_ = true; });
+  nameWindows(*program_);
   // The program starts with its splash; a click on it opens the main window.
   Form& splash = program_->open<FormSplash>();
   settle();

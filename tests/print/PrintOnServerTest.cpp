@@ -138,8 +138,10 @@ class DialogWatch {
 class PrintServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // No server (no root, or its packages missing): skipped with the reason;
+    // CI installs everything and fails on any skip.
     const QString problem = printServerProblem();
-    ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+    if (!problem.isEmpty()) GTEST_SKIP() << problem.toStdString();
   }
 
   // One page that shows the form as it was at the call (`screen`), not as it

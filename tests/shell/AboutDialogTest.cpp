@@ -74,7 +74,11 @@ class SystemInfoTest : public AboutTest {
  protected:
   QTemporaryDir dir;
   const QByteArray path = qgetenv("PATH");
-  ~SystemInfoTest() override { qputenv("PATH", path); }
+  const QString working = QDir::currentPath();
+  ~SystemInfoTest() override {
+    qputenv("PATH", path);
+    QDir::setCurrent(working);
+  }
 
   // kind: "runs", "no interpreter" (it cannot start) or "not executable".
   QString viewer(const QString& folder, const QString& name, const QString& kind = "runs") {
@@ -114,8 +118,11 @@ class SystemInfoTest : public AboutTest {
 
 struct PathCase {
   const char* name;
-  QList<QPair<QString, QString>> viewers;  // file name and kind, in a folder on PATH
+  QList<QPair<QString, QString>> viewers;  // file name and kind, in the folder below
   QString started;
+  // Under the working folder: "bin" is on PATH by its full path, "here" only
+  // by its relative name.
+  QString folder = "bin";
 };
 
 void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
@@ -123,9 +130,11 @@ void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
 class ViewerOnPath : public SystemInfoTest, public ::testing::WithParamInterface<PathCase> {};
 
 TEST_P(ViewerOnPath, StartsTheBestViewerFoundOrSaysThereIsNone) {
-  for (const auto& [name, kind] : GetParam().viewers) viewer("bin", name, kind);
-  // An empty and a relative folder are never searched.
-  qputenv("PATH", (dir.filePath("bin") + ":" + ":bin").toUtf8());
+  for (const auto& [name, kind] : GetParam().viewers) viewer(GetParam().folder, name, kind);
+  // An empty and a relative folder are never searched: a viewer found there
+  // would be whatever lies in the folder the program happens to work in.
+  QDir::setCurrent(dir.path());
+  qputenv("PATH", (dir.filePath("bin") + "::here").toUtf8());
   frmAbout& about = openAbout();
   about.useRegistry(nullptr);
   EXPECT_EQ(clickSystemInfo(about), GetParam().started);
@@ -139,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "kinfocenter"},
                       PathCase{"None", {{"msinfo32", "runs"}}, ""},
                       PathCase{"CannotStart", {{"hardinfo", "no interpreter"}}, ""},
-                      PathCase{"NotExecutable", {{"hardinfo", "not executable"}}, ""}),
+                      PathCase{"NotExecutable", {{"hardinfo", "not executable"}}, ""},
+                      PathCase{"OnlyInARelativeFolder", {{"hardinfo", "runs"}}, "", "here"}),
     [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 struct RegistryCase {

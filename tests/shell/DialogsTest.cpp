@@ -61,7 +61,6 @@ TEST(DialogsTest, MessageBoxShowsIconButtonsTitleAndPromptAndAnswersEnterAndEsc)
        msg::Ok},
       {"no icon, Enter", msg::OkOnly, Qt::Key_Return, QMessageBox::NoIcon, {"OK"}, msg::Ok},
       {"question, Enter", msg::YesNo, Qt::Key_Return, QMessageBox::NoIcon, {"No", "Yes"}, msg::Yes},
-      {"question, Esc", msg::YesNo, Qt::Key_Escape, QMessageBox::NoIcon, {"No", "Yes"}, msg::No},
       {"question, N", msg::YesNo, Qt::Key_N, QMessageBox::NoIcon, {"No", "Yes"}, msg::No},
   };
   // Two blanks after the full stop, and a typed name that looks like markup.

@@ -97,7 +97,7 @@ TEST_F(ShellTest, GettingStartedExplanationsAreTheExactTextsShownWhole) {
   openMain();
   FormBegin* page = program.existing<FormBegin>();
   struct Case {
-    InfoText* box;
+    MultiLineText* box;
     QWidget* info;
     QString text;
   };
@@ -128,7 +128,7 @@ TEST_F(ShellTest, GettingStartedExplanationsAreTheExactTextsShownWhole) {
        "in which it occured as opposed to the date.  This calculator will determine the day of the "
        "week \r\n"
        "for any given date.  For instance, if a newspaper says \"an individual died January, 15, "
-       "1937,\" \r\n"
+       "1937, \r\n"
        "the funeral will take place next Tuesday.\"  By finding out what day of the week 1/15/37 "
        "and \r\n"
        "adding the number of days until the \"next Tuesday\" you can determine what date Tuesday "

@@ -1,14 +1,19 @@
 // Printing a form: one page with the form as shown at the moment of the call,
 // and, when no printer takes it, the offer to save the page as a PDF file.
+#include <QDirIterator>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "forms/FormPrinter.h"
 #include "support/ProgramFixture.h"
+#include "support/QStringPrinting.h"
 
 // Rectangles in failure messages.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -53,7 +58,9 @@ class PrintedForm : public Form {
 class ScriptedPrinter : public FormPrinter {
  public:
   bool printerPresent = false;
-  std::deque<QString> files;  // answers to "save as", in order; empty = cancel
+  // Answers to "save as", in order: a file, empty = cancel, "dialog" = the
+  // program's own dialog, which the test then answers.
+  std::deque<QString> files;
   QStringList problems;
   QStringList told;
 
@@ -65,10 +72,10 @@ class ScriptedPrinter : public FormPrinter {
     problems << problem;
     return !files.empty();
   }
-  QString pdfFileName(QWidget*, const QString&) override {
+  QString pdfFileName(QWidget* parent, const QString& suggestion) override {
     QString f = files.front();
     files.pop_front();
-    return f;
+    return f == "dialog" ? FormPrinter::pdfFileName(parent, suggestion) : f;
   }
   void tell(QWidget*, const QString& text) override { told << text; }
 };
@@ -169,6 +176,51 @@ TEST_F(PrintingTest, RefusedOrFailedPdfIsReportedNeverClaimedDone) {
   }
   // A name given without its extension gets ".pdf".
   EXPECT_EQ(pageCount(path("second.pdf")), 1);
+}
+
+// Every file and folder under the folder, hidden ones included, sorted.
+QStringList entriesUnder(const QString& folder) {
+  QStringList entries;
+  QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) entries << QDir(folder).relativeFilePath(it.next());
+  entries.sort();
+  return entries;
+}
+
+TEST_F(PrintingTest, SaveDialogOpensInDocumentsOrHomeAndLeavesOnlyThePdf) {
+  PrintedForm& form = shown<PrintedForm>();
+  const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  // Whether the user has a Documents folder, and where the dialog opens.
+  for (const auto& [documents, opensIn] : {std::pair{true, "Documents"}, {false, "."}}) {
+    SCOPED_TRACE(opensIn);
+    const QTemporaryDir user;
+    const QDir userHome(user.path());
+    qputenv("HOME", user.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", userHome.filePath(".config").toUtf8());
+    // Where Qt keeps a user's settings, had the program not a folder of its own.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userHome.filePath(".config"));
+    if (documents) userHome.mkdir("Documents");
+    QStringList expected = entriesUnder(user.path())
+                           << QDir::cleanPath(QString(opensIn) + "/page.pdf");
+    expected.sort();
+    QString openedIn;
+    std::function<void()> answer = [&] {  // once the dialog is open, as its user would
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return QTimer::singleShot(20, answer);
+      openedIn = userHome.relativeFilePath(dialog->directory().absolutePath());
+      dialog->selectFile(dialog->directory().filePath("page.pdf"));
+      static_cast<QDialog*>(dialog)->accept();
+    };
+    QTimer::singleShot(0, answer);
+    ScriptedPrinter printer;
+    printer.files = {"dialog"};
+    EXPECT_TRUE(printer.print(form));
+    EXPECT_EQ(openedIn, opensIn);
+    EXPECT_EQ(entriesUnder(user.path()), expected);
+  }
+  qputenv("HOME", home);
+  config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
 }
 
 TEST_F(PrintingTest, PageHoldsTheImageAtScreenSizeOrScaledDownToFit) {

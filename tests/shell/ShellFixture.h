@@ -12,7 +12,6 @@
 
 #include "forms/Controls.h"
 #include "shell/FormBegin.h"
-#include "shell/InfoText.h"
 #include "shell/MDIMain.h"
 #include "shell/MdiHost.h"
 #include "shell/frmAbout.h"
@@ -88,18 +87,6 @@ class ShellTest : public ProgramTest {
       if (!line.text().isEmpty() && (at.left() > view.right() || at.bottom() > view.bottom()))
         cut << line.text();
     }
-    return cut;
-  }
-  static QStringList cutOffLines(const InfoText* box) {
-    const int m = box->margin();
-    const QRect room = box->contentsRect().adjusted(m, m, -m, -m);
-    const QFontMetrics metrics(box->font());
-    const QStringList lines = box->QLabel::text().split('\n');
-    QStringList cut;
-    for (int i = 0; i < lines.size(); ++i)
-      if (metrics.horizontalAdvance(lines[i].trimmed()) > room.width() ||
-          (i + 1) * metrics.lineSpacing() > room.height())
-        cut << lines[i];
     return cut;
   }
   // Opens the menu as a click on it would, so its list is rebuilt.

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh program with a scripted platform for every test, and the mouse click
-// the tests drive controls with.
+// A fresh program with a scripted platform for every test, its windows named
+// as the program names them, and the mouse click the tests drive controls with.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "forms/Program.h"
+#include "shell/WindowNames.h"
 #include "support/QStringPrinting.h"
 #include "support/ScriptedPlatform.h"
 
@@ -18,6 +19,8 @@ class ProgramTest : public ::testing::Test {
  public:
   ScriptedPlatform platform;
   Program program{platform};
+
+  ProgramTest() { nameWindows(program); }
 
   // Shows the form as the active window, so that focus moves, keys and clicks
   // reach it as for a user; a window that never becomes active fails the test.

@@ -3,7 +3,10 @@
 namespace vantel {
 
 std::optional<int> wholeNumberIn(std::string_view text, int low, int high) {
-  if (text.empty()) return std::nullopt;
+  // Blanks around the number do not count, as around a typed year.
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
   long value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;

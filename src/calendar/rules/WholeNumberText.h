@@ -7,8 +7,9 @@
 
 namespace vantel {
 
-// The value of a text of decimal digits only (no sign, blank, decimal point or
-// exponent) when it lies from low to high; nothing otherwise.
+// The value of a text of decimal digits only (no sign, decimal point, exponent
+// or blank between them; blanks around them are allowed) when it lies from low
+// to high; nothing otherwise.
 std::optional<int> wholeNumberIn(std::string_view text, int low, int high);
 
 }  // namespace vantel

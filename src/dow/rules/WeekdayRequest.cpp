@@ -25,13 +25,6 @@ std::optional<std::int16_t> usableYear(std::string_view text) {
   return year;
 }
 
-// A typed day is read as a typed year is: blanks around it do not count.
-std::string_view withoutBlanks(std::string_view t) {
-  const auto first = t.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return t.substr(first, t.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 Refusal dowNonLeapYear(std::string_view year) {
@@ -64,7 +57,7 @@ DowOutcome weekdayOf(std::string_view month, std::string_view dayText, std::stri
     return refused(DowBox::Month, Correction::SelectTyped,
                    "This is not a valid month, please select a month from the list.",
                    "Invalid Month!", Refusal::Critical);
-  const auto day = wholeNumberIn(withoutBlanks(dayText), 1, 31);
+  const auto day = wholeNumberIn(dayText, 1, 31);
   if (!day)
     return refused(DowBox::Day, Correction::SelectTyped,
                    "This is not a valid day, please select a day from the list.", "Invalid Day!",

@@ -17,7 +17,8 @@ TEST(WholeNumberText, DaysFrom1To31) {
       {"32", std::nullopt},
       {"", std::nullopt},
       {" ", std::nullopt},
-      {"1 ", std::nullopt},
+      {" 1 ", 1},  // blanks around it do not count
+      {"1 2", std::nullopt},
       {"-1", std::nullopt},
       {"+1", std::nullopt},
       {"12.5", std::nullopt},
