@@ -5,7 +5,7 @@
 
 namespace vantel {
 
-class Program;
+class FormBAD;
 
 // For the first selected option: computes the value, writes its text into the
 // mode's result box, shows the result frame, writes the mode's sentence into
@@ -13,6 +13,6 @@ class Program;
 // that does not fit the calculator's 16-bit numbers (possible only with years
 // or ages typed in exponent notation), or a birth date before 1583, is not
 // shown: the user is told instead.
-void BADcalC(Program& program);
+void BADcalC(FormBAD& form);
 
 }  // namespace vantel

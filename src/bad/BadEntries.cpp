@@ -34,15 +34,9 @@ BadEntries badEntries(const FormBAD& f) {
   return entries;
 }
 
-void refuse(Program& program, FormBAD& form, const BadRefusal& refusal) {
-  program.platform().refuse(refusal.message);
-  QWidget* control = boxOf(form, refusal.box);
-  if (refusal.correction == Correction::SelectTyped)
-    return CheckValues::ReturnToTypedText(form, static_cast<ComboBox*>(control));
-  form.focusControl(control);
-  if (auto* box = qobject_cast<TextBox*>(control);
-      box && refusal.correction == Correction::SelectEntry)
-    box->select(0, box == form.txtAYear ? 3 : 4);
+void refuse(FormBAD& form, const BadRefusal& refusal) {
+  QWidget* box = boxOf(form, refusal.box);
+  vantel::refuse(form, refusal.message, box, refusal.correction, box == form.txtAYear ? 3 : 4);
 }
 
 }  // namespace vantel

@@ -9,7 +9,6 @@
 namespace vantel {
 
 class FormBAD;
-class Program;
 
 // The option selected, tested in the order OptBirth, OptAge, OptDeath.
 std::optional<BadMode> checkedMode(const FormBAD& form);
@@ -18,8 +17,8 @@ std::optional<BadMode> checkedMode(const FormBAD& form);
 BadEntries badEntries(const FormBAD& form);
 
 // Shows the refusal's message, then offers its box for correction: the focus,
-// with a text box's whole entry selected, or a typed age in months put back
-// selected.
-void refuse(Program& program, FormBAD& form, const BadRefusal& refusal);
+// with a year's four digits or the age in years' three selected, or a typed
+// age in months put back selected.
+void refuse(FormBAD& form, const BadRefusal& refusal);
 
 }  // namespace vantel

@@ -2,6 +2,7 @@
 
 #include "bad/BadVariables.h"
 #include "bad/FormBAD.h"
+#include "forms/PrintFlow.h"
 #include "forms/Program.h"
 
 namespace vantel {
@@ -24,36 +25,34 @@ const PrintTable kMenuSentences{
      "You supplied a Birth Date and Age at Death.  The Death Date is displayed above."},
 };
 
-void PrintBadResults(Program& program, const PrintTable& sentences) {
-  FormBAD& f = program.form<FormBAD>();
-  Platform& platform = program.platform();
+namespace {
+
+// The button and the menu item refuse and ask alike.
+const PrintTexts kPrintTexts{
+    QStringLiteral("You have not calculated any missing information for your ancestor.  Select the "
+                   "missing information you'd like to calculate."),
+    QStringLiteral("Would you like to have your Ancestor's name added to this screen print?"),
+    QStringLiteral("Add Ancestor?"),
+};
+
+}  // namespace
+
+void PrintBadResults(FormBAD& f, const PrintTable& sentences) {
   // The sentences of the selected option; none after "&Reset Form", which
   // keeps BadResultShown but leaves no result on the form to print.
   const PrintSentences* row = f.OptBirth->isChecked()   ? &sentences.birth
                               : f.OptAge->isChecked()   ? &sentences.age
                               : f.OptDeath->isChecked() ? &sentences.death
                                                         : nullptr;
-  if (program.state<BadVariables>().BadResultShown == 0 || !row) {
-    platform.msgBox(QStringLiteral("You have not calculated any missing information for your "
-                                   "ancestor.  Select the missing information you'd like to "
-                                   "calculate."),
-                    QStringLiteral("No Results to Print"), msg::Critical + msg::OkOnly);
-    return;
+  const bool printable = f.program().state<BadVariables>().BadResultShown != 0 && row;
+  switch (askToPrint(f, printable, kPrintTexts)) {
+    case PrintChoice::Refused: return;
+    case PrintChoice::Plain: return printThenRestore(f);
+    case PrintChoice::WithAddition: break;
   }
-  const int answer = platform.msgBox(
-      QStringLiteral("Would you like to have your Ancestor's name added to this screen print?"),
-      QStringLiteral("Add Ancestor?"), msg::YesNo);
-  if (answer != msg::Yes) {
-    platform.printForm(f);
-    return;
-  }
-  const QString name =
-      platform.inputBox(QStringLiteral("Enter you Ancestor's name in the box below."),
-                        QStringLiteral("Add Ancestor"));
-  f.TextHowto->setText(QString::fromUtf8(row->aheadOfName) + name +
+  f.TextHowto->setText(QString::fromUtf8(row->aheadOfName) + askAncestorName(f) +
                        QString::fromUtf8(row->afterName));
-  platform.printForm(f);
-  f.TextHowto->setText(QString::fromUtf8(row->closing));
+  printThenRestore(f, [&] { f.TextHowto->setText(QString::fromUtf8(row->closing)); });
 }
 
 }  // namespace vantel

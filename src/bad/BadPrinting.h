@@ -6,7 +6,7 @@
 
 namespace vantel {
 
-class Program;
+class FormBAD;
 
 // The sentences written into TextHowto around a print with the ancestor's
 // name: the text ahead of the name and the text after it, on the page; the
@@ -31,6 +31,6 @@ extern const PrintTable kMenuSentences;
 // "&Reset Form"); otherwise asks whether to add the ancestor's name and prints
 // the form once, with the name if the user wants it. The name is used exactly
 // as typed; Cancel gives the empty name.
-void PrintBadResults(Program& program, const PrintTable& sentences);
+void PrintBadResults(FormBAD& form, const PrintTable& sentences);
 
 }  // namespace vantel

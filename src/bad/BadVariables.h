@@ -33,12 +33,6 @@ struct BadVariables {
   std::int16_t CalcBirthMonth = 0;
   std::int16_t CalcBirthDay = 0;
 
-  // Month lengths around the last result, from CurrentPreviousDays.
-  std::int16_t BirthPrevMonthDays = 0;
-  std::int16_t AgePrevMonthDays = 0;
-  std::int16_t CurrentMonthDays = 0;
-  std::int16_t PrevMonthDays = 0;
-
   // 1 while a computed result is shown (printing needs one), 0 once the user
   // picks which value is missing.
   std::int16_t BadResultShown = 0;

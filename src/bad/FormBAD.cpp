@@ -3,10 +3,10 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include "bad/BadChecks.h"
+#include "bad/BadDayLists.h"
 #include "bad/BadPrinting.h"
 #include "bad/BadVariables.h"
-#include "bad/CheckCalculate.h"
-#include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
@@ -78,10 +78,10 @@ void FormBAD::wire() {
 
   // Leaving a date field checks the date it belongs to; the age fields have no
   // check of their own.
-  onLostFocus(cmbBMonth, [this] { CheckValues::CheckBirthMonth(program()); });
+  onLostFocus(cmbBMonth, [this] { CheckValues::CheckBirthMonth(*this); });
   onLostFocus(cmbBDay, [this] { checkOnLeaving(&CheckValues::CheckBirthDate); });
   onLostFocus(txtBYear, [this] { checkOnLeaving(&CheckValues::CheckBirthDate); });
-  onLostFocus(cmbDMonth, [this] { CheckValues::CheckDeathMonth(program()); });
+  onLostFocus(cmbDMonth, [this] { CheckValues::CheckDeathMonth(*this); });
   onLostFocus(cmbDDay, [this] { checkOnLeaving(&CheckValues::CheckDeathDate); });
   onLostFocus(txtDYear, [this] { checkOnLeaving(&CheckValues::CheckDeathDate); });
 
@@ -132,18 +132,18 @@ void FormBAD::cmbBMonth_GotFocus() { fillMonthList(cmbBMonth); }
 void FormBAD::cmbDMonth_GotFocus() { fillMonthList(cmbDMonth); }
 
 void FormBAD::cmbBDay_GotFocus() {
-  chooseDayList(program(), cmbBMonth->text(), txtBYear->text(), kBirthDayLists);
+  chooseDayList(*this, cmbBMonth->text(), txtBYear->text(), kBirthDayLists);
 }
 
 void FormBAD::cmbDDay_GotFocus() {
-  chooseDayList(program(), cmbDMonth->text(), txtDYear->text(), kDeathDayLists);
+  chooseDayList(*this, cmbDMonth->text(), txtDYear->text(), kDeathDayLists);
 }
 
 void FormBAD::cmbAMonth_GotFocus() { fillNumberList(cmbAMonth, 0, 12); }
 void FormBAD::cmbADay_GotFocus() { fillNumberList(cmbADay, 0, 31); }
 
-void FormBAD::checkOnLeaving(void (*check)(Program&)) {
-  if (!calculating_) check(program());
+void FormBAD::checkOnLeaving(void (*check)(FormBAD&)) {
+  if (!calculating_) check(*this);
 }
 
 void FormBAD::CmdCalculate_Click() {
@@ -151,9 +151,9 @@ void FormBAD::CmdCalculate_Click() {
   // field the user pressed Enter in; the check on leaving that field would
   // repeat the date check this click makes anyway.
   const QScopedValueRollback<bool> calculating(calculating_, true);
-  CheckValues::CheckCalculate(program());
-  CheckValues::CheckBirthDate(program());
-  CheckValues::CheckDeathDate(program());
+  CheckValues::CheckCalculate(*this);
+  CheckValues::CheckBirthDate(*this);
+  CheckValues::CheckDeathDate(*this);
 }
 
 void FormBAD::ReseT() {
@@ -179,8 +179,8 @@ void FormBAD::ReseT() {
 
 void FormBAD::cmdReset_Click() { ReseT(); }
 void FormBAD::mnuReset_Click() { ReseT(); }
-void FormBAD::CmdPrintForm_Click() { PrintBadResults(program(), kButtonSentences); }
-void FormBAD::mnuPrint_Click() { PrintBadResults(program(), kMenuSentences); }
+void FormBAD::CmdPrintForm_Click() { PrintBadResults(*this, kButtonSentences); }
+void FormBAD::mnuPrint_Click() { PrintBadResults(*this, kMenuSentences); }
 // Each closes this form only; the program and its other windows go on.
 void FormBAD::cmdExit_Click() { program().close(*this); }
 void FormBAD::mnuClose_Click() { program().close(*this); }

@@ -3,7 +3,7 @@
 // age at death and death date is missing, fills in the other two and has the
 // third computed. Its controls are declared in FormBAD.ui, its menus in the
 // table of FormBAD.cpp, where all its handlers are wired; the computation
-// (SetValues, BADcalC), the checks (CheckValues) and the printing
+// (SetValues, BADcalC), the checks (BadChecks) and the printing
 // (BadPrinting) are procedures of their own that read and write these
 // controls.
 
@@ -74,7 +74,7 @@ class FormBAD : public Form, public Ui::FormBAD {
 
   // LostFocus of a date field: the check of its date. Skipped while the
   // Calculate click runs, which checks both dates itself at its end.
-  void checkOnLeaving(void (*check)(Program&));
+  void checkOnLeaving(void (*check)(FormBAD&));
 
   // Click of "&Calculate Missing Data": the calculate request, then the two
   // 29-February checks, each whatever the one before found. So a 29 February

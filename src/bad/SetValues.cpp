@@ -8,18 +8,17 @@
 
 namespace vantel {
 
-void SetValues(Program& program) {
-  auto& v = program.state<BadVariables>();
-  FormBAD& f = program.form<FormBAD>();
+void SetValues(FormBAD& f) {
+  auto& v = f.program().state<BadVariables>();
 
   v.BirthMonth = v.BirthDay = v.BirthYear = 0;
   v.DeathDay = v.DeathMonth = v.DeathYear = 0;
   v.AgeDays = v.AgeMonths = v.AgeYears = 0;
 
   const auto mode = checkedMode(f);
-  if (!mode) return BADcalC(program);
+  if (!mode) return BADcalC(f);
   const auto values = readValues(*mode, badEntries(f));
-  if (!values) return refuse(program, f, cannotCalculate(*mode));
+  if (!values) return refuse(f, cannotCalculate(*mode));
   v.BirthMonth = values->birth.month;
   v.BirthDay = values->birth.day;
   v.BirthYear = values->birth.year;
@@ -29,7 +28,7 @@ void SetValues(Program& program) {
   v.AgeYears = values->age.years;
   v.AgeMonths = values->age.months;
   v.AgeDays = values->age.days;
-  BADcalC(program);
+  BADcalC(f);
 }
 
 }  // namespace vantel

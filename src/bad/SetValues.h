@@ -4,12 +4,12 @@
 
 namespace vantel {
 
-class Program;
+class FormBAD;
 
 // Called once the calculate request has passed its checks. A value that cannot
 // be read as a 16-bit number (a typed age in months that is no number, or a
 // year in exponent notation too large to hold) is not computed with: the user
 // is told the values cannot be calculated and the form is left as it was.
-void SetValues(Program& program);
+void SetValues(FormBAD& form);
 
 }  // namespace vantel

@@ -1,36 +1,31 @@
 #pragma once
-// The date-field checks of the two date calculators. Each warns about an
-// impossible date (a 31st of a 30-day month, a 30th or 31st of February, a 29th
-// of February in a common year) with a message box and puts the focus back
-// into the day box; none clears or changes a field. The day-of-week check also
-// starts the day-of-week computation when the date is acceptable.
+// The date-field checks the two date calculators share: the month-length check
+// of a month and a day box, and the one way a refused field is shown to the
+// user. The calculators' own checks are theirs (bad/BadChecks.h,
+// dow/DowChecks.h).
 
-#include <QString>
+#include "forms/rules/Refusal.h"
+
+class QWidget;
 
 namespace vantel {
 
 class ComboBox;
 class Form;
-class Program;
+
+// Shows the refusal's message, then offers the box for correction: the focus,
+// with the first entryLength characters of a text box selected (SelectEntry),
+// or a text typed into a list box put back and selected (SelectTyped).
+void refuse(Form& form, const Refusal& message, QWidget* box,
+            Correction correction = Correction::Focus, int entryLength = 4);
 
 namespace CheckValues {
 
-// The 29-February checks of the Birth-Age-Death form: a 29th of February of a
-// common year. They say nothing while the year is empty or no number.
-void CheckBirthDate(Program& program);
-void CheckDeathDate(Program& program);
-// The month-length checks of the Birth-Age-Death form.
-void CheckBirthMonth(Program& program);
-void CheckDeathMonth(Program& program);
-
-// The day-of-week request: refuses 29 February of a common year, else computes.
-void CheckDowDate(Program& program);
-// A day the Day-of-week form's month cannot have (31 of a 30-day month, 30 or
-// 31 of February).
-void CheckDowMonth(Program& program);
-
-// The 29-February message of the day-of-week request; the focus goes to the day.
-void ReportDowNonLeapYear(Program& program);
+// Warns about a day the month cannot have (a 31st of a 30-day month, a 30th or
+// 31st of February) with a message box and puts the focus back into the day
+// box; no field is cleared or changed. The year is not looked at, so a 29th of
+// February passes in any year.
+void CheckMonthLength(Form& form, const ComboBox* month, ComboBox* day);
 
 // Gives the focus to a box whose typed text was refused and selects that text
 // so that the user can correct it. Entering the box rebuilds its list, which

@@ -9,9 +9,7 @@
 
 namespace vantel {
 
-void Blankchks(Program& program) {
-  FormCBYC& form = program.form<FormCBYC>();
-
+void Blankchks(FormCBYC& form) {
   form.TextDisplay->setText(census::text::introduction);
   setForeColor(form.TextDisplay, colors::windowText());
   form.LblYourYears->setText(census::text::chooseCensusYears);
@@ -19,11 +17,11 @@ void Blankchks(Program& program) {
 
   const bool genderChosen = shown(form.Frame1790M) || shown(form.Frame1790F);
   if (const auto refusal = census::selectionRefusal(censusChoices(form), genderChosen)) {
-    program.platform().refuse(*refusal);
+    form.program().platform().refuse(*refusal);
     return;
   }
 
-  CountCalcDisplay(program);
+  CountCalcDisplay(form);
 }
 
 }  // namespace vantel

@@ -6,8 +6,8 @@
 
 namespace vantel {
 
-class Program;
+class FormCBYC;
 
-void Blankchks(Program& program);
+void Blankchks(FormCBYC& form);
 
 }  // namespace vantel

@@ -1,7 +1,8 @@
 #include "census/CensusPrinting.h"
 
-#include "census/CensusState.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
+#include "forms/PrintFlow.h"
 #include "forms/Program.h"
 
 namespace vantel::census {
@@ -9,8 +10,7 @@ namespace vantel::census {
 namespace {
 
 struct Texts {
-  QString refusal;
-  QString question;
+  PrintTexts print;
   QString headingPrefix;
   QString closing;
 };
@@ -18,16 +18,18 @@ struct Texts {
 // The button and the menu item were written separately and word their texts a
 // little differently; each keeps its own.
 const Texts kButtonTexts{
-    QStringLiteral("You have not calculated a possible birth year for your ancestor.  Select at "
-                   "least one census year and age range value."),
-    QStringLiteral("Would you like to have your Ancestor's name added to this screen print?"),
+    {QStringLiteral("You have not calculated a possible birth year for your ancestor.  Select at "
+                    "least one census year and age range value."),
+     QStringLiteral("Would you like to have your Ancestor's name added to this screen print?"),
+     QStringLiteral("Add Ancestor?")},
     QStringLiteral("Based on your input, the possible birth Years for "),
     QStringLiteral("Based on your selections, the possible years of birth for your Ancestor are:"),
 };
 const Texts kMenuTexts{
-    QStringLiteral("You have not calculated a possible birth year for your Ancestor.  Select at "
-                   "least one census year and age range value."),
-    QStringLiteral("Would you like to have your Ancestors name added to this screenprint?"),
+    {QStringLiteral("You have not calculated a possible birth year for your Ancestor.  Select at "
+                    "least one census year and age range value."),
+     QStringLiteral("Would you like to have your Ancestors name added to this screenprint?"),
+     QStringLiteral("Add Ancestor?")},
     QStringLiteral("Based on your input, the possible Birth Years for "),
     QStringLiteral("Based on your selections, the possible years of Birth for your Ancestor are:"),
 };
@@ -68,37 +70,21 @@ void arrangeAfterPicture(FormCBYC& form) {
 
 void printResults(FormCBYC& form, PrintCommand command) {
   const Texts& texts = command == PrintCommand::Button ? kButtonTexts : kMenuTexts;
-  Platform& platform = form.program().platform();
-
-  if (form.program().state<CensusState>().CensusYearsText.isEmpty()) {
-    platform.msgBox(texts.refusal, QStringLiteral("No Results to Print"),
-                    msg::Critical | msg::OkOnly);
+  const bool printable = !form.program().state<CensusVariables>().CensusYearsText.isEmpty();
+  const PrintChoice choice = askToPrint(form, printable, texts.print);
+  if (choice == PrintChoice::Refused) {
     if (command == PrintCommand::Button) form.mnuPrint->setEnabled(false);
     return;
   }
-
-  const bool named =
-      platform.msgBox(texts.question, QStringLiteral("Add Ancestor?"), msg::YesNo) == msg::Yes;
-  if (named) {
-    const QString name =
-        platform.inputBox(QStringLiteral("Enter you Ancestor's name in the box below."),
-                          QStringLiteral("Add Ancestor"));
-    form.LblYourYears->setText(texts.headingPrefix + name + QStringLiteral(" are:"));
-  }
-
-  // Whatever becomes of the page (printed, saved, declined or failed), the
-  // form goes back to its normal arrangement afterwards.
-  struct PutBack {
-    FormCBYC& form;
-    const QString* closing;
-    ~PutBack() {
-      arrangeAfterPicture(form);
-      if (closing) form.LblYourYears->setText(*closing);
-    }
-  } putBack{form, named ? &texts.closing : nullptr};
-
+  const bool named = choice == PrintChoice::WithAddition;
+  if (named)
+    form.LblYourYears->setText(texts.headingPrefix + askAncestorName(form) +
+                               QStringLiteral(" are:"));
   arrangeForPicture(form);
-  platform.printForm(form);
+  printThenRestore(form, [&] {
+    arrangeAfterPicture(form);
+    if (named) form.LblYourYears->setText(texts.closing);
+  });
 }
 
 }  // namespace vantel::census

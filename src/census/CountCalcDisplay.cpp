@@ -1,7 +1,7 @@
 #include "census/CountCalcDisplay.h"
 
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "census/rules/CensusBirthYears.h"
 #include "census/rules/CensusRequest.h"
@@ -21,11 +21,10 @@ census::CensusChoices censusChoices(const FormCBYC& form) {
   return choices;
 }
 
-void CountCalcDisplay(Program& program) {
-  QString& yearsText = program.state<CensusState>().CensusYearsText;
+void CountCalcDisplay(FormCBYC& form) {
+  QString& yearsText = form.program().state<CensusVariables>().CensusYearsText;
   yearsText.clear();
 
-  FormCBYC& form = program.form<FormCBYC>();
   const census::CensusBirthYears result = census::censusBirthYears(censusChoices(form));
   yearsText = QString::fromStdString(census::censusYearsText(result.years));
 
@@ -45,7 +44,7 @@ void CountCalcDisplay(Program& program) {
     form.LblYourYears->setText(
         QStringLiteral("To begin, choose from above the Census year(s) you have information for."));
     setForeColor(form.LblYourYears, colors::windowText());
-    program.platform().refuse(census::illogicalAgeRanges());
+    form.program().platform().refuse(census::illogicalAgeRanges());
   }
 }
 

@@ -9,9 +9,8 @@
 namespace vantel {
 
 class FormCBYC;
-class Program;
 
-void CountCalcDisplay(Program& program);
+void CountCalcDisplay(FormCBYC& form);
 
 // The states of the census boxes and age-range options of the form.
 census::CensusChoices censusChoices(const FormCBYC& form);

@@ -4,8 +4,8 @@
 
 #include "census/Blankchks.h"
 #include "census/CensusPrinting.h"
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "forms/Colors.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
@@ -221,10 +221,10 @@ void FormCBYC::ReseT() {
   TextDisplay->setText(census::text::introduction);
   setForeColor(TextDisplay, colors::windowText());
   mnuEdit->menuAction()->setEnabled(false);
-  program().state<CensusState>().CensusYearsText.clear();
+  program().state<CensusVariables>().CensusYearsText.clear();
 }
 
-void FormCBYC::CmdCalc_Click() { Blankchks(program()); }
+void FormCBYC::CmdCalc_Click() { Blankchks(*this); }
 void FormCBYC::CmdClear_Click() { ReseT(); }
 void FormCBYC::mnuResetForm_Click() { ReseT(); }
 void FormCBYC::CmdPrint_Click() { census::printResults(*this, census::PrintCommand::Button); }

@@ -3,6 +3,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "forms/PrintFlow.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
 
@@ -58,7 +59,7 @@ void FormCenInfo::setUpTabs() {
 
 void FormCenInfo::cmdCenExit_Click() { program().hide(*this); }
 void FormCenInfo::mnuXcenInfo_Click() { program().hide(*this); }
-void FormCenInfo::mnuprint_Click() { program().platform().printForm(*this); }
+void FormCenInfo::mnuprint_Click() { printThenRestore(*this); }
 void FormCenInfo::mnuclose_Click() { program().hide(*this); }
 void FormCenInfo::mnuExit_Click() { program().end(); }
 void FormCenInfo::mnuAbout_Click() { program().open(Window::About); }

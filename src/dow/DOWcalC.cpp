@@ -23,26 +23,20 @@ void showResult(FormDOW& form, std::string_view weekday) {
 
 // The message, then the focus back to the field at fault: a refused year
 // selected whole, a refused typed month or day put back into its box, selected.
-void refuse(Program& program, FormDOW& form, const DowRefusal& refusal) {
-  program.platform().refuse(refusal.message);
-  ComboBox* box = refusal.box == DowBox::Month ? form.CmbMth : form.CmbDay;
-  if (refusal.correction == Correction::SelectTyped)
-    return CheckValues::ReturnToTypedText(form, box);
-  if (refusal.box != DowBox::Year) return form.focusControl(box);
-  form.focusControl(form.txtYear);
-  if (refusal.correction == Correction::SelectEntry) form.txtYear->select(0, 4);
+void refuse(FormDOW& form, const DowRefusal& refusal) {
+  const std::array<QWidget*, 3> boxes{form.CmbMth, form.CmbDay, form.txtYear};
+  QWidget* box = boxes[static_cast<std::size_t>(refusal.box)];
+  vantel::refuse(form, refusal.message, box, refusal.correction);
 }
 
 }  // namespace
 
-void DOWcalC(Program& program) {
-  FormDOW& form = program.form<FormDOW>();
+void DOWcalC(FormDOW& form) {
   const DowOutcome outcome =
       weekdayOf(form.CmbMth->text().toStdString(), form.CmbDay->text().toStdString(),
                 form.txtYear->text().toStdString());
-  if (outcome.refusal) return refuse(program, form, *outcome.refusal);
+  if (outcome.refusal) return refuse(form, *outcome.refusal);
   if (!outcome.terms) return;  // no accepted date leaves the 16-bit range
-  static_cast<WeekdayTerms&>(program.state<DOWcalCVariables>()) = *outcome.terms;
   showResult(form, weekdayName(outcome.terms->DowRemainder));
 }
 

@@ -4,15 +4,10 @@
 // enabling printing. A refused date gets a message and the focus goes back to
 // the field at fault; nothing is computed then.
 
-#include "dow/rules/Weekday.h"
-
 namespace vantel {
 
-class Program;
+class FormDOW;
 
-// The terms of the last computation, kept program-wide and read by nothing else.
-struct DOWcalCVariables : WeekdayTerms {};
-
-void DOWcalC(Program& program);
+void DOWcalC(FormDOW& form);
 
 }  // namespace vantel

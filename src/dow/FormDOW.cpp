@@ -4,9 +4,11 @@
 #include <QPalette>
 #include <QTextCursor>
 
-#include "calendar/CheckValues.h"
 #include "calendar/DayLists.h"
+#include "dow/DowChecks.h"
+#include "dow/DowDayLists.h"
 #include "forms/Colors.h"
+#include "forms/PrintFlow.h"
 #include "forms/Program.h"
 #include "resources/Artwork.h"
 
@@ -62,7 +64,7 @@ void FormDOW::wire() {
 
   onLostFocus(CmbMth, [this] {
     enableResetIfFilled(CmbMth->text());
-    CheckValues::CheckDowMonth(program());
+    CheckValues::CheckDowMonth(*this);
   });
   onLostFocus(CmbDay, [this] { enableResetIfFilled(CmbDay->text()); });
   onLostFocus(txtYear, [this] { enableResetIfFilled(txtYear->text()); });
@@ -88,12 +90,12 @@ void FormDOW::load() {
 }
 
 void FormDOW::CmbDay_GotFocus() {
-  chooseDayList(program(), CmbMth->text(), txtYear->text(), kDowDayLists);
+  chooseDayList(*this, CmbMth->text(), txtYear->text(), kDowDayLists);
 }
 
 void FormDOW::CmdDOWgo_Click() {
   TxtDay->setText(QString());
-  CheckValues::CheckDowDate(program());
+  CheckValues::CheckDowDate(*this);
 }
 
 void FormDOW::ReseT() {
@@ -118,13 +120,18 @@ void FormDOW::enablePrintCommands(bool enabled) {
   mnuPrint->setEnabled(enabled);
 }
 
-void FormDOW::refusePrint() {
-  program().platform().msgBox(
-      QStringLiteral("You have not calculated a day of the week.  Select a complete date and "
-                     "calculate a day of the week."),
-      QStringLiteral("No Results to Print"), msg::Critical);
-  enablePrintCommands(false);
-}
+namespace {
+
+// The button and the menu item refuse and ask alike; so does the note's button.
+const PrintTexts kPrintTexts{
+    QStringLiteral("You have not calculated a day of the week.  Select a complete date and "
+                   "calculate a day of the week."),
+    QStringLiteral("Would you like to add a note regarding this date and coresponding day of the "
+                   "week to this screen print?"),
+    QStringLiteral("Add Note?"),
+};
+
+}  // namespace
 
 void FormDOW::moveFocusOffNote() {
   // Hiding the control that has the focus sends the focus on in tab order, past
@@ -136,19 +143,15 @@ void FormDOW::moveFocusOffNote() {
 }
 
 bool FormDOW::printOrAskForNote() {
-  if (TxtDay->text().isEmpty()) {
-    refusePrint();
-    return false;
+  switch (askToPrint(*this, !TxtDay->text().isEmpty(), kPrintTexts)) {
+    case PrintChoice::Refused: enablePrintCommands(false); return false;
+    case PrintChoice::WithAddition: return true;
+    case PrintChoice::Plain: break;
   }
-  const int answer = program().platform().msgBox(
-      QStringLiteral("Would you like to add a note regarding this date and coresponding day of "
-                     "the week to this screen print?"),
-      QStringLiteral("Add Note?"), msg::YesNo);
-  if (answer == msg::Yes) return true;
   moveFocusOffNote();
   txtAddInfo->hide();
   cmdPrntNote->hide();
-  program().platform().printForm(*this);
+  printThenRestore(*this);
   return false;
 }
 
@@ -176,12 +179,17 @@ void FormDOW::mnuPrint_Click() {
 }
 
 void FormDOW::cmdPrntNote_Click() {
-  if (TxtDay->text().isEmpty()) return refusePrint();
+  if (TxtDay->text().isEmpty()) {
+    refusePrint(*this, kPrintTexts);
+    return enablePrintCommands(false);
+  }
   moveFocusOffNote();
   cmdPrntNote->hide();
-  program().platform().printForm(*this);  // with the note box and what was typed into it
-  txtAddInfo->hide();
-  enablePrintCommands(true);
+  // The page shows the note box and what was typed into it.
+  printThenRestore(*this, [this] {
+    txtAddInfo->hide();
+    enablePrintCommands(true);
+  });
 }
 
 void FormDOW::cmdExit_Click() {

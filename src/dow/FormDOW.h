@@ -2,7 +2,7 @@
 // The Day-of-week calculator's window: a month, a day and a year go in, the
 // weekday comes out in TxtDay. Its controls are declared in FormDOW.ui, its
 // menus in the table of FormDOW.cpp, where all its handlers are wired; the
-// checks live in CheckValues, the computation in DOWcalC.
+// checks live in DowChecks, the computation in DOWcalC.
 
 #include <QAction>
 #include <QMenu>
@@ -66,12 +66,10 @@ class FormDOW : public Form, public Ui::FormDOW {
   void mnuCBYC3_Click();
   void mnuAbout_Click();
 
-  // The first steps of both print commands: refuses while no weekday is shown,
-  // then asks about a note and, on No, prints at once. True when the user wants
-  // to write a note first.
+  // The first steps of both print commands: refuses while no weekday is shown
+  // (and disables both print commands), then asks about a note and, on No,
+  // prints at once. True when the user wants to write a note first.
   bool printOrAskForNote();
-  // "No Results to Print"; both print commands are disabled.
-  void refusePrint();
   void enablePrintCommands(bool enabled);
   void showNoteBox(const QString& text);
   // Keeps the focus out of the note box and its button before they hide.

@@ -1,7 +1,8 @@
 #pragma once
 // The start-up window: the product artwork with the version over it. The first
 // click on it, character key typed in it or tick of its timer closes it and
-// opens the main window. Its label is declared in FormSplash.ui.
+// opens the main window. Its label is declared in FormSplash.ui and is the
+// splash's own.
 
 #include "forms/Form.h"
 #include "ui_FormSplash.h"
@@ -10,7 +11,7 @@ class QTimer;
 
 namespace vantel {
 
-class FormSplash : public Form, public Ui::FormSplash {
+class FormSplash : public Form, private Ui::FormSplash {
   Q_OBJECT
  public:
   explicit FormSplash(Program& program);

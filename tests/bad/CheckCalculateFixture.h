@@ -3,7 +3,6 @@
 // chosen from the lists the boxes build on entry, years and ages typed.
 
 #include "bad/FormBAD.h"
-#include "calendar/QStringPrinting.h"
 #include "support/ProgramFixture.h"
 
 namespace vantel::test {

@@ -1,5 +1,5 @@
+#include "bad/BadChecks.h"
 #include "bad/BadVariables.h"
-#include "bad/CheckCalculate.h"
 #include "bad/CheckCalculateFixture.h"
 
 namespace vantel::test {

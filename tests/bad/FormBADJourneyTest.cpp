@@ -70,7 +70,6 @@ class BadJourney : public BadTest, public ::testing::WithParamInterface<Journey>
     form.TextHowto->setText(was);
     return image;
   }
-  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, 8)); }
 };
 
 TEST_P(BadJourney, ChooseEnterCalculatePrintAndReset) {

@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 
 #include "CensusFormDriver.h"
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
 #include "support/ProgramFixture.h"
@@ -47,7 +47,7 @@ void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
 class BlankchksTest : public ProgramTest, public ::testing::WithParamInterface<Case> {
  protected:
   FormCBYC& form = shown<FormCBYC>();
-  QString& yearsText() { return program.state<CensusState>().CensusYearsText; }
+  QString& yearsText() { return program.state<CensusVariables>().CensusYearsText; }
 };
 
 TEST_P(BlankchksTest, RefusesWithOneMessageOrCalculates) {
@@ -148,7 +148,7 @@ TEST_F(BlankchksSequence, ReportsTheNextCensusOnceTheFirstIsFixed) {
   ASSERT_EQ(messages.size(), 2);
   EXPECT_EQ(messages[0].prompt, missingRange(1800));
   EXPECT_EQ(messages[1].prompt, missingRange(1830));
-  EXPECT_EQ(program.state<CensusState>().CensusYearsText, yearList(1775, 1780));
+  EXPECT_EQ(program.state<CensusVariables>().CensusYearsText, yearList(1775, 1780));
 }
 
 TEST_F(BlankchksSequence, AnUntickedCensusIsNeverExamined) {
@@ -158,7 +158,7 @@ TEST_F(BlankchksSequence, AnUntickedCensusIsNeverExamined) {
   form.CmdCalc->click();
   EXPECT_TRUE(platform.messages().isEmpty());
   // Only the ticked census decides the list.
-  EXPECT_EQ(program.state<CensusState>().CensusYearsText, yearList(1791, 1799));
+  EXPECT_EQ(program.state<CensusVariables>().CensusYearsText, yearList(1791, 1799));
 }
 
 TEST_F(BlankchksSequence, AGreyedBoxIsNotTicked) {
@@ -186,7 +186,7 @@ TEST_F(BlankchksSequence, ARefusalReplacesTheShownResult) {
   EXPECT_EQ(form.LblYourYears->text(), census::text::chooseCensusYears);
   EXPECT_EQ(foreColor(form.LblYourYears), colors::windowText());
   // Only the texts go back; the stored list stays for printing.
-  EXPECT_EQ(program.state<CensusState>().CensusYearsText, yearList(1805, 1810));
+  EXPECT_EQ(program.state<CensusVariables>().CensusYearsText, yearList(1805, 1810));
 }
 
 }  // namespace

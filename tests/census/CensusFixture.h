@@ -1,22 +1,16 @@
 #pragma once
-// A fresh program for the Census form's tests whose platform also notes what
-// the form showed at the moment of each print, and the checks of the form's
-// empty state.
+// The Census form's tests: what the form showed at the moment of each print,
+// and the checks of the form's empty state.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
 #include <vector>
 
-#include "calendar/QStringPrinting.h"
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
-#include "forms/Program.h"
-#include "shell/WindowNames.h"
-#include "support/ScriptedPlatform.h"
+#include "support/ProgramFixture.h"
 
 namespace vantel::test {
 
@@ -26,8 +20,8 @@ struct PrintedCensusForm {
   bool maleButton, femaleButton, maleChangeTo, femaleChangeTo;
 
   static PrintedCensusForm of(const FormCBYC& f) {
-    return {f.LblYourYears->text(), shown(f.CmdMaleA), shown(f.CmdFemaleA), shown(f.LbL1790M),
-            shown(f.LbL1790F)};
+    return {f.LblYourYears->text(), vantel::shown(f.CmdMaleA), vantel::shown(f.CmdFemaleA),
+            vantel::shown(f.LbL1790M), vantel::shown(f.LbL1790F)};
   }
   bool operator==(const PrintedCensusForm&) const = default;
 };
@@ -37,34 +31,19 @@ inline void PrintTo(const PrintedCensusForm& p, std::ostream* out) {
        << p.femaleButton << " LbL1790M " << p.maleChangeTo << " LbL1790F " << p.femaleChangeTo;
 }
 
-class CensusPlatform : public ScriptedPlatform {
+class CensusTest : public ProgramTest {
  public:
-  void printForm(Form& form) override {
-    ScriptedPlatform::printForm(form);
-    if (auto* census = qobject_cast<FormCBYC*>(&form))
-      printed.push_back(PrintedCensusForm::of(*census));
-  }
+  // The Census form as shown at the moment of each print.
   std::vector<PrintedCensusForm> printed;
-};
 
-class CensusTest : public ::testing::Test {
- public:
-  CensusPlatform platform;
-  Program program{platform};
-
-  CensusTest() { nameWindows(program); }
-
-  QString& yearsText() { return program.state<CensusState>().CensusYearsText; }
-
-  // Shows the form as the active window, so that keys and clicks reach it.
-  template <class F>
-  F& shownForm() {
-    F& f = program.form<F>();
-    f.show();
-    f.activateWindow();
-    [[maybe_unused]] bool active = QTest::qWaitForWindowActive(&f);
-    return f;
+  CensusTest() {
+    platform.whilePrinting = [this](Form& form) {
+      if (auto* census = qobject_cast<FormCBYC*>(&form))
+        printed.push_back(PrintedCensusForm::of(*census));
+    };
   }
+
+  QString& yearsText() { return program.state<CensusVariables>().CensusYearsText; }
 
   // The form as after loading or a reset: nothing ticked, no frame, no
   // gender button, the starting texts in the window-text colour, no result.
@@ -72,12 +51,12 @@ class CensusTest : public ::testing::Test {
     for (QCheckBox* box : f.censusBoxes())
       EXPECT_EQ(checkValue(box), 0) << box->objectName().toStdString();
     for (QGroupBox* frame : f.findChildren<QGroupBox*>(QRegularExpression("^Frame1[78]")))
-      EXPECT_FALSE(shown(frame)) << frame->objectName().toStdString();
+      EXPECT_FALSE(vantel::shown(frame)) << frame->objectName().toStdString();
     for (QRadioButton* opt : f.ageRangeOptions())
       EXPECT_FALSE(opt->isChecked()) << opt->objectName().toStdString();
-    EXPECT_FALSE(shown(f.CmdMaleA));
-    EXPECT_FALSE(shown(f.CmdFemaleA));
-    EXPECT_TRUE(shown(f.LblYourYears));
+    EXPECT_FALSE(vantel::shown(f.CmdMaleA));
+    EXPECT_FALSE(vantel::shown(f.CmdFemaleA));
+    EXPECT_TRUE(vantel::shown(f.LblYourYears));
     EXPECT_EQ(f.LblYourYears->text(), census::text::chooseCensusYears);
     EXPECT_EQ(foreColor(f.LblYourYears), colors::windowText());
     EXPECT_EQ(f.Frame1->title(), "Instructions");
@@ -88,12 +67,5 @@ class CensusTest : public ::testing::Test {
     EXPECT_TRUE(yearsText().isEmpty());
   }
 };
-
-// A click of the mouse in the middle of a control, or on an option's circle.
-inline void click(QWidget* w) {
-  const bool option = qobject_cast<QRadioButton*>(w);
-  QTest::mouseClick(w, Qt::LeftButton, {},
-                    option ? QPoint(8, w->height() / 2) : w->rect().center());
-}
 
 }  // namespace vantel::test

@@ -47,28 +47,28 @@ TEST_P(CensusBoxes, TickShowsTheFrameUntickClearsIt) {
 
   box->click();
   EXPECT_EQ(f.LblYourYears->text(), c.census == 1790 ? kChooseGender : kChooseRange);
-  EXPECT_EQ(shown(f.CmdMaleA), c.census == 1790);
-  EXPECT_EQ(shown(f.CmdFemaleA), c.census == 1790);
+  EXPECT_EQ(vantel::shown(f.CmdMaleA), c.census == 1790);
+  EXPECT_EQ(vantel::shown(f.CmdFemaleA), c.census == 1790);
   if (c.census == 1790) {
-    EXPECT_FALSE(shown(f.Frame1790M));
-    EXPECT_FALSE(shown(f.Frame1790F));
+    EXPECT_FALSE(vantel::shown(f.Frame1790M));
+    EXPECT_FALSE(vantel::shown(f.Frame1790F));
     f.CmdMaleA->click();
   }
-  EXPECT_TRUE(shown(frame));
+  EXPECT_TRUE(vantel::shown(frame));
   range->click();
 
   box->click();
-  EXPECT_FALSE(shown(frame));
+  EXPECT_FALSE(vantel::shown(frame));
   EXPECT_FALSE(range->isChecked());
-  EXPECT_FALSE(shown(f.CmdMaleA));
+  EXPECT_FALSE(vantel::shown(f.CmdMaleA));
   EXPECT_TRUE(f.mnuEdit->menuAction()->isEnabled());  // the other census is still ticked
 
   box->click();
   if (c.census == 1790) {
-    EXPECT_FALSE(shown(frame));  // the gender is chosen again
+    EXPECT_FALSE(vantel::shown(frame));  // the gender is chosen again
     f.CmdMaleA->click();
   }
-  EXPECT_TRUE(shown(frame));
+  EXPECT_TRUE(vantel::shown(frame));
   EXPECT_FALSE(range->isChecked());
 }
 
@@ -90,18 +90,18 @@ TEST_F(CensusForm, SwitchingGenderClearsTheOtherGendersRange) {
   form.Chk1790->click();
   form.CmdMaleA->click();
   form.option("Opt1790M_1")->click();
-  EXPECT_TRUE(shown(form.LbL1790M));
-  EXPECT_TRUE(shown(form.CmdFemaleA));
-  EXPECT_FALSE(shown(form.CmdMaleA));
+  EXPECT_TRUE(vantel::shown(form.LbL1790M));
+  EXPECT_TRUE(vantel::shown(form.CmdFemaleA));
+  EXPECT_FALSE(vantel::shown(form.CmdMaleA));
   EXPECT_EQ(form.LblYourYears->text(), kChooseRange);
 
   form.CmdFemaleA->click();
-  EXPECT_TRUE(shown(form.Frame1790F));
-  EXPECT_FALSE(shown(form.Frame1790M));
+  EXPECT_TRUE(vantel::shown(form.Frame1790F));
+  EXPECT_FALSE(vantel::shown(form.Frame1790M));
   EXPECT_TRUE(form.option("Opt1790F_1")->isChecked());
   EXPECT_FALSE(form.option("Opt1790M_1")->isChecked());
-  EXPECT_TRUE(shown(form.CmdMaleA));
-  EXPECT_FALSE(shown(form.CmdFemaleA));
+  EXPECT_TRUE(vantel::shown(form.CmdMaleA));
+  EXPECT_FALSE(vantel::shown(form.CmdFemaleA));
   EXPECT_EQ(form.LblYourYears->text(), kAllFemales);
 
   form.CmdMaleA->click();
@@ -299,10 +299,10 @@ TEST_F(CensusForm, ScreenReaderNames) {
 // 1790 gender and the ranges, the calculation, an untick, the reset, then a
 // new result printed with the ancestor's name.
 TEST_F(CensusTest, AUsersVisit) {
-  FormCBYC& f = shownForm<FormCBYC>();
+  FormCBYC& f = shown<FormCBYC>();
   click(f.Chk1790);
   click(f.Chk1830);
-  EXPECT_TRUE(shown(f.Frame1830));
+  EXPECT_TRUE(vantel::shown(f.Frame1830));
   click(f.CmdFemaleA);
   EXPECT_TRUE(f.option("Opt1790F_1")->isChecked());
   click(f.option("Opt1830_7"));
@@ -311,7 +311,7 @@ TEST_F(CensusTest, AUsersVisit) {
   EXPECT_TRUE(platform.messages().isEmpty());
 
   click(f.Chk1830);
-  EXPECT_FALSE(shown(f.Frame1830));
+  EXPECT_FALSE(vantel::shown(f.Frame1830));
   EXPECT_FALSE(f.option("Opt1830_7")->isChecked());
   EXPECT_EQ(f.TextDisplay->text(), yearList(1781, 1790));  // the result stays up
   EXPECT_TRUE(f.mnuEdit->menuAction()->isEnabled());
@@ -325,9 +325,8 @@ TEST_F(CensusTest, AUsersVisit) {
   platform.answers = {msg::Yes};
   platform.inputs = {QStringLiteral("Smith")};
   click(f.CmdPrint);
-  ASSERT_EQ(platform.printed.size(), 1u);
-  EXPECT_EQ(platform.printed[0].heading,
-            "Based on your input, the possible birth Years for Smith are:");
+  ASSERT_EQ(printed.size(), 1u);
+  EXPECT_EQ(printed[0].heading, "Based on your input, the possible birth Years for Smith are:");
   EXPECT_EQ(f.LblYourYears->text(),
             "Based on your selections, the possible years of birth for your Ancestor are:");
   EXPECT_EQ(platform.prints()[0].image.size(), f.grab().size());

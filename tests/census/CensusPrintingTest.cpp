@@ -71,9 +71,8 @@ TEST_P(CensusPrints, ShowTheHeadingAndTheChosenGenderThenPutTheFormBack) {
 
   const QString heading = c.yes ? texts.prefix + c.name + " are:" : before;
   const auto& [male, female, maleLabel, femaleLabel] = c.printed;
-  ASSERT_EQ(platform.printed.size(), 1u);
-  EXPECT_EQ(platform.printed[0],
-            (PrintedCensusForm{heading, male, female, maleLabel, femaleLabel}));
+  ASSERT_EQ(printed.size(), 1u);
+  EXPECT_EQ(printed[0], (PrintedCensusForm{heading, male, female, maleLabel, femaleLabel}));
   const Call question = platform.calls[0];
   EXPECT_EQ(question.prompt, texts.question);
   EXPECT_EQ(question.title, "Add Ancestor?");
@@ -190,11 +189,11 @@ class NoPrinter : public FormPrinter {
   bool offerPdf(QWidget*, const QString&) override { return false; }
   void tell(QWidget*, const QString& text) override { told << text; }
 };
-class PrinterlessPlatform : public CensusPlatform {
+class PrinterlessPlatform : public ScriptedPlatform {
  public:
   NoPrinter printer;
   void printForm(Form& form) override {
-    CensusPlatform::printForm(form);
+    ScriptedPlatform::printForm(form);
     EXPECT_FALSE(printer.print(form));
   }
 };

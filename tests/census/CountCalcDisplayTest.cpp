@@ -3,8 +3,8 @@
 // back from the form and the message boxes.
 
 #include "CensusFormDriver.h"
-#include "census/CensusState.h"
 #include "census/CensusTexts.h"
+#include "census/CensusVariables.h"
 #include "census/FormCBYC.h"
 #include "forms/Colors.h"
 #include "support/ProgramFixture.h"
@@ -24,7 +24,7 @@ const QString kIllogicalPrompt = QStringLiteral(
 class CountCalcDisplayTest : public ProgramTest {
  protected:
   FormCBYC& form = program.form<FormCBYC>();
-  QString& yearsText() { return program.state<CensusState>().CensusYearsText; }
+  QString& yearsText() { return program.state<CensusVariables>().CensusYearsText; }
 
   void calculate(std::initializer_list<const char*> options) {
     chooseRanges(form, options);
@@ -188,7 +188,7 @@ TEST_F(CountCalcDisplayTest, TheListOutlivesTheForm) {
   calculate({"Opt1820_3"});
   program.close(form);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(program.state<CensusState>().CensusYearsText, yearList(1802, 1804));
+  EXPECT_EQ(program.state<CensusVariables>().CensusYearsText, yearList(1802, 1804));
   FormCBYC& fresh = program.form<FormCBYC>();
   EXPECT_EQ(fresh.Frame1->title(), "Intructions");
   EXPECT_FALSE(fresh.mnuPrint->isEnabled());

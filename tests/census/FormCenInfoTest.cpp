@@ -126,7 +126,7 @@ TEST_F(CensusInfo, Menus) {
   for (QAction* hides : {info.mnuclose, info.mnuXcenInfo}) {
     info.show();
     hides->trigger();
-    EXPECT_FALSE(shown(&info)) << hides->objectName().toStdString();
+    EXPECT_FALSE(vantel::shown(&info)) << hides->objectName().toStdString();
     EXPECT_EQ(program.existing<FormCenInfo>(), &info);
   }
   info.mnuExit->trigger();
@@ -139,7 +139,7 @@ TEST_F(CensusInfo, Menus) {
 TEST_F(CensusTest, OpenedHiddenAndClosedFromTheCensusForm) {
   // Made hidden by another form, it does not show.
   program.hide(program.form<FormCenInfo>());
-  EXPECT_FALSE(shown(program.existing<FormCenInfo>()));
+  EXPECT_FALSE(vantel::shown(program.existing<FormCenInfo>()));
 
   auto& main = program.open<MDIMain>();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
@@ -153,7 +153,7 @@ TEST_F(CensusTest, OpenedHiddenAndClosedFromTheCensusForm) {
   info->txt1830->verticalScrollBar()->setValue(12);
   info->txt1830->setFocus();
   QTest::keyClick(info->txt1830, Qt::Key_Return);  // Enter presses the Exit button
-  EXPECT_FALSE(shown(info));
+  EXPECT_FALSE(vantel::shown(info));
 
   census->mnuCensusInfo->trigger();
   EXPECT_EQ(program.existing<FormCenInfo>(), info);
@@ -164,9 +164,9 @@ TEST_F(CensusTest, OpenedHiddenAndClosedFromTheCensusForm) {
   census->CmdExit->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(program.existing<FormCBYC>(), nullptr);
-  EXPECT_FALSE(shown(info));
+  EXPECT_FALSE(vantel::shown(info));
   main.MnuCalc->trigger();
-  EXPECT_FALSE(shown(info));  // until asked for again
+  EXPECT_FALSE(vantel::shown(info));  // until asked for again
 
   program.existing<FormCBYC>()->Command1->click();
   ASSERT_TRUE(info->isVisible());

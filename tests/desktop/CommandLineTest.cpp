@@ -6,7 +6,7 @@
 
 #include <QProcess>
 
-#include "calendar/QStringPrinting.h"
+#include "support/QStringPrinting.h"
 
 namespace vantel::test {
 namespace {

@@ -235,7 +235,7 @@ TEST_F(CalcBesideDowForm, GivesTheFormsResultOrFirstRefusal) {
 class CalcBesideCensusForm : public CensusTest {};
 
 TEST_F(CalcBesideCensusForm, GivesTheFormsResultOrFirstRefusal) {
-  FormCBYC& form = shownForm<FormCBYC>();
+  FormCBYC& form = shown<FormCBYC>();
   for (const std::initializer_list<const char*>& options :
        {std::initializer_list<const char*>{"Opt1800_2", "Opt1810_3", "Opt1790M_1"},
         {"Opt1790F_1", "Opt1800_4"},

@@ -60,18 +60,6 @@ TEST_F(DowTest, KnownDatesGiveTheirWeekdayAndShowTheResult) {
   EXPECT_TRUE(form.mnuPrint->isEnabled());
 }
 
-TEST_F(DowTest, KeepsTheTermsOfTheLastComputation) {
-  calculate("January", "15", "1937");
-  const auto& v = program.state<DOWcalCVariables>();
-  EXPECT_EQ(v.DowMonthDayTerm, 41);
-  EXPECT_EQ(v.DowMonthTerm, 8);
-  EXPECT_EQ(v.DowYearDiv4, 484);
-  EXPECT_EQ(v.DowYearDiv100, 19);
-  EXPECT_EQ(v.DowYearDiv400, 4);
-  EXPECT_EQ(v.DowSum, 2456);
-  EXPECT_EQ(v.DowRemainder, 6);
-}
-
 // A fraction in the year rounds to the nearest year, a half to the even one.
 TEST_F(DowTest, YearTextsAreRoundedBeforeTheComputation) {
   namespace chr = std::chrono;

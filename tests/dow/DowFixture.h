@@ -1,7 +1,6 @@
 #pragma once
 // A shown Day-of-week form and the steps a user takes on it.
 
-#include "calendar/QStringPrinting.h"
 #include "dow/FormDOW.h"
 #include "support/ProgramFixture.h"
 

@@ -1,7 +1,6 @@
 // The calculator inside the main window: its Ctrl shortcuts, its Window menu,
 // and the ways it closes.
 #include "bad/FormBAD.h"
-#include "calendar/QStringPrinting.h"
 #include "census/FormCBYC.h"
 #include "census/FormCenInfo.h"
 #include "dow/DowFixture.h"

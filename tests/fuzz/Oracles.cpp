@@ -10,7 +10,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "census/CensusState.h"
+#include "census/CensusVariables.h"
 #include "census/rules/CensusAgeRanges.h"
 #include "forms/Controls.h"
 #include "forms/Program.h"
@@ -202,7 +202,7 @@ void Oracles::censusListWritten(Program& program, QObject* form) {
   if (shown != expected)
     findings_ << QStringLiteral("FormCBYC lists %1; the age-range table gives %2")
                      .arg(quoted(shown), quoted(expected));
-  const QString kept = program.state<CensusState>().CensusYearsText;
+  const QString kept = program.state<CensusVariables>().CensusYearsText;
   if (shown != kept)
     findings_ << QStringLiteral("FormCBYC lists %1 but CensusYearsText holds %2")
                      .arg(quoted(shown), quoted(kept));

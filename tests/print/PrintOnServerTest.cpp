@@ -20,24 +20,25 @@
 #include <QTimer>
 
 #include "bad/FormBAD.h"
-#include "calendar/QStringPrinting.h"
 #include "census/FormCBYC.h"
 #include "dow/FormDOW.h"
 #include "forms/FormPrinter.h"
 #include "forms/Program.h"
 #include "forms/QtPlatform.h"
 #include "print/PrintServer.h"
+#include "support/QStringPrinting.h"
 
 namespace vantel::test {
 namespace {
 
-// The form, shown as the active window so that the focus moves as for a user.
+// The form, shown as the active window so that the focus moves as for a user;
+// a window that never becomes active fails the test.
 template <class F>
 Form& openForm(Program& program) {
   F& form = program.form<F>();
   form.show();
   form.activateWindow();
-  [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form)) << form.objectName().toStdString();
   return form;
 }
 

@@ -2,9 +2,9 @@
 // reads that fail (no key, no value, a value longer than the buffer).
 #include <gtest/gtest.h>
 
-#include "calendar/QStringPrinting.h"
 #include "shell/FakeRegistry.h"
 #include "shell/SysInfo.h"
+#include "support/QStringPrinting.h"
 
 namespace vantel::test {
 namespace {

@@ -22,8 +22,6 @@ QString explanation(const FormBegin& page) {
   return names.join('+');
 }
 
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-
 TEST_F(ShellTest, GettingStartedShowsOneExplanationAtATimeAndKeepsItWhenClosed) {
   MDIMain& main = openMain();
   FormBegin* page = program.existing<FormBegin>();

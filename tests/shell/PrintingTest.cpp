@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "calendar/QStringPrinting.h"
 #include "forms/FormPrinter.h"
 #include "support/ProgramFixture.h"
+#include "support/QStringPrinting.h"
 
 // Rectangles in failure messages.
 inline void PrintTo(const QRect& r, std::ostream* os) {

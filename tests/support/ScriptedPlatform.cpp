@@ -25,6 +25,7 @@ QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title) 
 
 void ScriptedPlatform::printForm(Form& form) {
   calls.append(Call{Call::Print, {}, {}, 0, form.objectName(), form.grab().toImage()});
+  if (whilePrinting) whilePrinting(form);
 }
 
 QList<Call> ScriptedPlatform::messages() const {

@@ -36,6 +36,8 @@ class ScriptedPlatform : public Platform {
   std::deque<QString> inputs;
   // Runs during every message box, as a user's action while it is open would.
   std::function<void(const Call&)> whileShown;
+  // Runs during every print, while the form is as printed.
+  std::function<void(Form&)> whilePrinting;
 
   QList<Call> calls;
   QList<Call> messages() const;

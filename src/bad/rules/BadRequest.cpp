@@ -214,4 +214,12 @@ BadRefusal cannotCalculate(BadMode mode) {
           Correction::SelectEntry};
 }
 
+Refusal badNonLeapYear(std::string_view year, bool birth) {
+  const std::string word = birth ? "birth" : "death";
+  return {std::string(year) +
+              " is not a leap year and therefore only has 28 days, please pick another " + word +
+              " day or enter a different " + word + " year.",
+          birth ? "Non Leap Year! (Birth)" : "Non Leap Year! (Death)", Refusal::Information};
+}
+
 }  // namespace vantel

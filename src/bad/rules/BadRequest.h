@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "bad/rules/BadArithmetic.h"
 #include "forms/rules/Refusal.h"
@@ -71,5 +72,8 @@ BadResult computeMissing(BadMode mode, const BadValues& values);
 // "Cannot Calculate!": the values cannot be calculated; the age in years is
 // offered for correction, the death year in the missing-age mode.
 BadRefusal cannotCalculate(BadMode mode);
+
+// The 29-February message of the birth or death date, after the year as typed.
+Refusal badNonLeapYear(std::string_view year, bool birth);
 
 }  // namespace vantel

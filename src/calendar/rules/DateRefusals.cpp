@@ -29,19 +29,4 @@ bool leapDayOfCommonYear(std::string_view month, std::string_view day, std::stri
   return y && !isLeapYear(*y);
 }
 
-Refusal badNonLeapYear(std::string_view year, bool birth) {
-  const std::string word = birth ? "birth" : "death";
-  return {std::string(year) +
-              " is not a leap year and therefore only has 28 days, please pick another " + word +
-              " day or enter a different " + word + " year.",
-          birth ? "Non Leap Year! (Birth)" : "Non Leap Year! (Death)", Refusal::Information};
-}
-
-Refusal dowNonLeapYear(std::string_view year) {
-  return {std::string(year) +
-              " is not a leap year and therefore only has 28 days, please select another day or "
-              "enter a different year.",
-          "Non Leap Year!", Refusal::Information};
-}
-
 }  // namespace vantel

@@ -1,7 +1,7 @@
 #pragma once
 // The date-field refusals the two date calculators share: a day the month
-// cannot have, and the 29th of February of a common year. Each gives the
-// message the program shows; the forms put the focus into the day box.
+// cannot have, with the message the program shows, and the test for the 29th
+// of February of a common year, whose message each calculator words itself.
 
 #include <optional>
 #include <string_view>
@@ -21,10 +21,5 @@ std::optional<Refusal> monthLengthRefusal(std::string_view month, std::string_vi
 // 32 bits and not a leap year. An empty or unreadable year is left to the
 // year checks.
 bool leapDayOfCommonYear(std::string_view month, std::string_view day, std::string_view year);
-
-// The 29-February messages of the Birth-Age-Death calculator (of its birth or
-// death date) and of the day-of-week calculator, after the year as typed.
-Refusal badNonLeapYear(std::string_view year, bool birth);
-Refusal dowNonLeapYear(std::string_view year);
 
 }  // namespace vantel

@@ -27,6 +27,13 @@ std::optional<std::int16_t> usableYear(std::string_view text) {
 
 }  // namespace
 
+Refusal dowNonLeapYear(std::string_view year) {
+  return {std::string(year) +
+              " is not a leap year and therefore only has 28 days, please select another day or "
+              "enter a different year.",
+          "Non Leap Year!", Refusal::Information};
+}
+
 DowOutcome weekdayOf(std::string_view month, std::string_view dayText, std::string_view yearText) {
   if (month.empty())
     return refused(DowBox::Month, Correction::Focus, "Please select a Month",

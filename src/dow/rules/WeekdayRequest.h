@@ -31,6 +31,9 @@ struct DowOutcome {
 // to 31, a day beyond its month), then the congruence.
 DowOutcome weekdayOf(std::string_view month, std::string_view day, std::string_view year);
 
+// The 29-February message, after the year as typed.
+Refusal dowNonLeapYear(std::string_view year);
+
 // The 29th of February of a common year, refused before the computation runs.
 std::optional<DowRefusal> dowLeapDayRefusal(std::string_view month, std::string_view day,
                                             std::string_view year);

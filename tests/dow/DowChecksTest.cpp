@@ -1,7 +1,7 @@
 // The month-length check of the Day-of-week form, run when the month box is left.
-#include "calendar/CheckValues.h"
-#include "calendar/MonthLengthCases.h"
+#include "dow/DowChecks.h"
 #include "dow/DowFixture.h"
+#include "support/MonthLengthCases.h"
 
 namespace vantel::test {
 namespace {
@@ -63,7 +63,7 @@ TEST_F(DowTest, TheRequestCheckRefusesOnlyTheLeapDayOfACommonYear) {
     form.txtYear->setText(c.year);
     form.TxtDay->setText("");
     platform.clear();
-    CheckValues::CheckDowDate(program);
+    CheckValues::CheckDowDate(form);
     EXPECT_EQ(!form.TxtDay->text().isEmpty(), c.computed);
     EXPECT_EQ(platform.messages().size(), c.computed ? 0 : 1);
   }

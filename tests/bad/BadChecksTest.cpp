@@ -1,6 +1,6 @@
 // The date checks of the Birth-Age-Death form, run when a date field is left.
 #include "bad/CheckCalculateFixture.h"
-#include "calendar/MonthLengthCases.h"
+#include "support/MonthLengthCases.h"
 
 namespace vantel::test {
 namespace {

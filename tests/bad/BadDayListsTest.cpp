@@ -2,8 +2,8 @@
 // the focus from the month and year entered in its own frame, and the month and
 // age lists rebuilt the same way.
 
+#include "bad/BadDayLists.h"
 #include "bad/FormBAD.h"
-#include "calendar/DayLists.h"
 #include "support/ProgramFixture.h"
 
 namespace vantel::test {
@@ -95,7 +95,7 @@ TEST_F(DayLists, TheDeathDayListFollowsTheDeathMonthAndYear) {
 TEST_F(DayLists, AMonthTextThatIsNoMonthNameOffers31Days) {
   for (const char* month : {"february", "Feb", "", "February ", "FEBRUARY"}) {
     SCOPED_TRACE(month);
-    chooseDayList(program, QString::fromUtf8(month), QStringLiteral("1900"), kBirthDayLists);
+    chooseDayList(form, QString::fromUtf8(month), QStringLiteral("1900"), kBirthDayLists);
     EXPECT_EQ(form.cmbBDay->listItems(), numbers(1, 31));
   }
 }
@@ -126,7 +126,7 @@ TEST_F(DayLists, EnteringADayBoxAgainRebuildsTheSameListAndLosesTheChoice) {
 // Each procedure fills its own box and no other, however full it was before.
 TEST_F(DayLists, EveryProcedureFillsItsBoxWithItsDays) {
   const struct {
-    void (*procedure)(Program&);
+    void (*procedure)(FormBAD&);
     ComboBox* box;
     int days;
   } procedures[] = {
@@ -139,22 +139,11 @@ TEST_F(DayLists, EveryProcedureFillsItsBoxWithItsDays) {
     ComboBox* other = p.box == form.cmbBDay ? form.cmbDDay : form.cmbBDay;
     other->clearList();
     other->addListItem(QStringLiteral("7"));
-    p.procedure(program);
-    p.procedure(program);
+    p.procedure(form);
+    p.procedure(form);
     EXPECT_EQ(p.box->listItems(), numbers(1, p.days)) << p.box->objectName().toStdString();
     EXPECT_EQ(other->listItems(), QStringList{QStringLiteral("7")});
   }
-}
-
-// A procedure reaching a form that does not exist yet creates and loads it.
-TEST(DayListsWithoutForm, AProcedureCreatesTheFormFirst) {
-  ScriptedPlatform platform;
-  Program program(platform);
-  ASSERT_EQ(program.existing<FormBAD>(), nullptr);
-  GetDays::DeathDays30(program);
-  ASSERT_NE(program.existing<FormBAD>(), nullptr);
-  EXPECT_EQ(program.existing<FormBAD>()->cmbDDay->listItems(), numbers(1, 30));
-  EXPECT_FALSE(vantel::shown(program.existing<FormBAD>()->FrameDeath));
 }
 
 TEST_F(DayLists, MonthListsHoldTheTwelveNamesAfterEveryEntry) {
