@@ -25,6 +25,8 @@ fi
 work=$(mktemp -d /tmp/vantel-bench.XXXXXX)
 chmod 755 "$work"  # the print server's filters run as another user
 pids=()
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 stop() {
   scripts/print-server.sh stop "$work/print" >/dev/null 2>&1 || true
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

@@ -1,5 +1,7 @@
 #include "Script.h"
 
+#include <cups/cups.h>
+#include <dlfcn.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <cstdio>
 #include <memory>
@@ -57,6 +60,35 @@ QDir pdfFolder() {
 
 QStringList pdfFiles() { return pdfFolder().entryList({QStringLiteral("*.pdf")}, QDir::Files); }
 
+// The jobs the print server (CUPS_SERVER) holds. Read through the print
+// server's client library that Qt's print support has loaded by the time a
+// page is sent; the benchmark does not link it, which would load it (and its
+// memory) into the program from the start.
+QSet<int> printServerJobs() {
+  QSet<int> ids;
+  void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (!library) return ids;
+  using GetJobs = int (*)(cups_job_t**, const char*, int, int);
+  using FreeJobs = void (*)(int, cups_job_t*);
+  const auto getJobs = reinterpret_cast<GetJobs>(dlsym(library, "cupsGetJobs"));
+  const auto freeJobs = reinterpret_cast<FreeJobs>(dlsym(library, "cupsFreeJobs"));
+  cups_job_t* jobs = nullptr;
+  const int count = getJobs && freeJobs ? getJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL) : 0;
+  for (int i = 0; i < count; ++i) ids.insert(jobs[i].id);
+  if (count > 0) freeJobs(count, jobs);
+  dlclose(library);
+  return ids;
+}
+
+// The PDF printer names each file after the job's title and number; the PDF
+// folder is shared with every other print server of this user, so a new file
+// counts only when its job is one of this server's.
+bool isOurJob(const QString& file) {
+  static const QRegularExpression job(QStringLiteral("-job_(\\d+)\\.pdf$"));
+  const QRegularExpressionMatch match = job.match(file);
+  return match.hasMatch() && printServerJobs().contains(match.captured(1).toInt());
+}
+
 // A PDF file is complete once its last bytes hold the end-of-file marker.
 bool complete(const QString& path) {
   QFile file(path);
@@ -91,8 +123,15 @@ void Script::click(const QString& name, Target target, Condition done) {
   // The pointer is moved first and not timed: hovering repaints the control.
   steps_.push_back(
       Step{{}, [this, target] { input_.moveTo(centreOf(target())); }, [] { return true; }, false});
+  // Moved again should the control have moved since (a dialog the window
+  // manager has just placed); a move to where the pointer is sends nothing.
   add(
-      name, [this] { input_.click(); }, std::move(done));
+      name,
+      [this, target] {
+        input_.moveTo(centreOf(target()));
+        input_.click();
+      },
+      std::move(done));
 }
 
 void Script::keys(const QString& name, std::vector<const char*> chord, Condition done) {
@@ -268,13 +307,15 @@ void Script::printPage() {
       QStringLiteral("Print: answer to page sent"),
       [] { return static_cast<QWidget*>(messageBox()->button(QMessageBox::No)); },
       [] { return !QApplication::activeModalWidget(); });
-  Step pdf{QStringLiteral("Print: answer to PDF complete"), [] {},
-           [before] {
-             for (const QString& file : pdfFiles())
-               if (!before->contains(file) && complete(pdfFolder().filePath(file))) return true;
-             return false;
-           },
-           false, 60000};
+  Step pdf{
+      QStringLiteral("Print: answer to PDF complete"), [] {},
+      [before] {
+        for (const QString& file : pdfFiles())
+          if (!before->contains(file) && complete(pdfFolder().filePath(file)) && isOurJob(file))
+            return true;
+        return false;
+      },
+      false, 60000};
   pdf.continuesClock = true;
   steps_.push_back(pdf);
   click(
