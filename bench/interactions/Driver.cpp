@@ -27,7 +27,7 @@ bool isInput(QEvent::Type type) {
 }  // namespace
 
 Driver::Driver(std::vector<Step> steps) : steps_(std::move(steps)) {
-  poll_.setInterval(1);
+  poll_.setInterval(2);
   connect(&poll_, &QTimer::timeout, this, [this] { check(); });
   timeout_.setSingleShot(true);
   connect(&timeout_, &QTimer::timeout, this, [this] { fail("did not happen in time"); });

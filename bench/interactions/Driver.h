@@ -23,7 +23,7 @@ struct Step {
   // True once the action has happened: a window shown, a result written.
   std::function<bool()> done;
   // A step that is done when a paint of its result has ended; otherwise it is
-  // done as soon as `done` holds, checked every millisecond (a file written by
+  // done as soon as `done` holds, checked every 2 ms (a file written by
   // another process).
   bool waitsForPaint = true;
   int timeoutMs = 10000;

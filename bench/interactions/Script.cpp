@@ -1,6 +1,7 @@
 #include "Script.h"
 
 #include <cups/cups.h>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,8 +17,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QSet>
 #include <cstdio>
 #include <memory>
 
@@ -53,45 +51,52 @@ QMessageBox* messageBox() { return qobject_cast<QMessageBox*>(QApplication::acti
 
 // The folder the print server's PDF printer writes into: PDF in the home of
 // the user who printed.
-QDir pdfFolder() {
+QByteArray pdfFolder() {
   const passwd* user = getpwuid(geteuid());
-  return QDir(QString::fromLocal8Bit(user ? user->pw_dir : "/") + QStringLiteral("/PDF"));
+  return QByteArray(user ? user->pw_dir : "") + "/PDF";
 }
 
-QStringList pdfFiles() { return pdfFolder().entryList({QStringLiteral("*.pdf")}, QDir::Files); }
-
-// The jobs the print server (CUPS_SERVER) holds. Read through the print
-// server's client library that Qt's print support has loaded by the time a
-// page is sent; the benchmark does not link it, which would load it (and its
-// memory) into the program from the start.
-QSet<int> printServerJobs() {
-  QSet<int> ids;
+// The newest job of the print server (CUPS_SERVER), 0 when there is none. Read
+// through the print server's client library that Qt's print support has
+// loaded by the time a page is sent; the benchmark does not link it, which
+// would load it (and its memory) into the program from the start.
+int newestJob() {
   void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-  if (!library) return ids;
+  if (!library) return 0;
   using GetJobs = int (*)(cups_job_t**, const char*, int, int);
   using FreeJobs = void (*)(int, cups_job_t*);
   const auto getJobs = reinterpret_cast<GetJobs>(dlsym(library, "cupsGetJobs"));
   const auto freeJobs = reinterpret_cast<FreeJobs>(dlsym(library, "cupsFreeJobs"));
   cups_job_t* jobs = nullptr;
   const int count = getJobs && freeJobs ? getJobs(&jobs, nullptr, 0, CUPS_WHICHJOBS_ALL) : 0;
-  for (int i = 0; i < count; ++i) ids.insert(jobs[i].id);
+  int newest = 0;
+  for (int i = 0; i < count; ++i) newest = qMax(newest, jobs[i].id);
   if (count > 0) freeJobs(count, jobs);
   dlclose(library);
-  return ids;
+  return newest;
 }
 
-// The PDF printer names each file after the job's title and number; the PDF
-// folder is shared with every other print server of this user, so a new file
-// counts only when its job is one of this server's.
-bool isOurJob(const QString& file) {
-  static const QRegularExpression job(QStringLiteral("-job_(\\d+)\\.pdf$"));
-  const QRegularExpressionMatch match = job.match(file);
-  return match.hasMatch() && printServerJobs().contains(match.captured(1).toInt());
+// The PDF printer names each file after the job's title and number; the
+// folder is shared with every other print server of this user, so the file is
+// found by its job number. Plain directory reading: this runs every
+// millisecond or two while the print server works beside it.
+QByteArray fileOfJob(const QByteArray& folder, int job) {
+  const QByteArray suffix = "-job_" + QByteArray::number(job) + ".pdf";
+  QByteArray found;
+  if (DIR* dir = opendir(folder.constData())) {
+    while (const dirent* entry = readdir(dir))
+      if (QByteArray(entry->d_name).endsWith(suffix)) {
+        found = folder + '/' + entry->d_name;
+        break;
+      }
+    closedir(dir);
+  }
+  return found;
 }
 
 // A PDF file is complete once its last bytes hold the end-of-file marker.
-bool complete(const QString& path) {
-  QFile file(path);
+bool complete(const QByteArray& path) {
+  QFile file(QString::fromLocal8Bit(path));
   if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
   file.seek(file.size() - qMin<qint64>(file.size(), 64));
   return file.readAll().contains("%%EOF");
@@ -291,15 +296,6 @@ void Script::useBirthAgeDeath() {
 
 void Script::printPage() {
   auto f = [this]() -> FormBAD& { return program_.form<FormBAD>(); };
-  // The PDF files there before, so that the new one can be told apart.
-  auto before = std::make_shared<QSet<QString>>();
-  steps_.push_back(Step{{},
-                        [before] {
-                          const QStringList files = pdfFiles();
-                          *before = QSet<QString>(files.begin(), files.end());
-                        },
-                        [] { return true; },
-                        false});
   click(
       {}, [f] { return f().CmdPrintForm; }, [] { return shownNow(messageBox()); });
   // "Add Ancestor?": No. The page then goes to the default printer.
@@ -307,15 +303,19 @@ void Script::printPage() {
       QStringLiteral("Print: answer to page sent"),
       [] { return static_cast<QWidget*>(messageBox()->button(QMessageBox::No)); },
       [] { return !QApplication::activeModalWidget(); });
-  Step pdf{
-      QStringLiteral("Print: answer to PDF complete"), [] {},
-      [before] {
-        for (const QString& file : pdfFiles())
-          if (!before->contains(file) && complete(pdfFolder().filePath(file)) && isOurJob(file))
-            return true;
-        return false;
-      },
-      false, 60000};
+  struct Page {
+    QByteArray folder = pdfFolder();
+    int job = 0;
+    QByteArray file;
+  };
+  auto page = std::make_shared<Page>();
+  Step pdf{QStringLiteral("Print: answer to PDF complete"), [] {},
+           [page] {
+             if (!page->job) page->job = newestJob();
+             if (page->file.isEmpty() && page->job) page->file = fileOfJob(page->folder, page->job);
+             return !page->file.isEmpty() && complete(page->file);
+           },
+           false, 60000};
   pdf.continuesClock = true;
   steps_.push_back(pdf);
   click(
