@@ -1,6 +1,7 @@
 #include "resources/Artwork.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -28,14 +29,36 @@ QImage render(const QString& file, QSize pixels) {
   return image;
 }
 
-QPixmap picture(const QString& file, QSize size) {
-  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+namespace {
+
+QPixmap renderPixmap(const QString& file, QSize size, qreal ratio) {
   QImage image = render(file, size * ratio);
   image.setDevicePixelRatio(ratio);
   return QPixmap::fromImage(std::move(image));
 }
 
-QPixmap splash() { return picture(QStringLiteral("splash.svg"), QSize(314, 164)); }
+qreal screenRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+
+}  // namespace
+
+QPixmap picture(const QString& file, QSize size) {
+  // Rendered once for each picture and size: the forms showing the same one
+  // (the logo on every calculator) and a form opened again share it instead
+  // of rendering it anew, which was a good part of opening a form. Kept to the
+  // end of the process, never destroyed after the application.
+  static auto* drawn = new QHash<QString, QPixmap>;
+  const qreal ratio = screenRatio();
+  const QString key =
+      QStringLiteral("%1 %2x%3 %4").arg(file).arg(size.width()).arg(size.height()).arg(ratio);
+  auto found = drawn->find(key);
+  if (found == drawn->end()) found = drawn->insert(key, renderPixmap(file, size, ratio));
+  return *found;
+}
+
+// Shown once: not kept after the splash has gone.
+QPixmap splash() {
+  return renderPixmap(QStringLiteral("splash.svg"), QSize(314, 164), screenRatio());
+}
 
 QIcon programIcon() {
   // Made once: the main window, the child forms and the About dialog share it.
