@@ -6,7 +6,8 @@
 // is about to wait, and its next turn paints nothing more). A step that does not happen within its
 // time ends the run with a message and exit code 1.
 //
-// Each measured step prints one line "time<TAB>name<TAB>milliseconds".
+// Each measured step prints one line "time<TAB>name<TAB>milliseconds<TAB>
+// processor milliseconds" (the processor time of the process meanwhile).
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -53,6 +54,8 @@ class Driver : public QObject {
   bool paintedAfterDone_ = false;
   bool paintedSinceEnd_ = false;
   qint64 endNs_ = -1;  // the end as far as seen, from the step's start
+  qint64 cpuStartNs_ = 0;
+  qint64 endCpuNs_ = 0;
   QElapsedTimer clock_;
   QTimer poll_;
   QTimer timeout_;
