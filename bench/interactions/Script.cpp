@@ -125,7 +125,11 @@ void Script::add(const QString& name, std::function<void()> act, Condition done)
 }
 
 void Script::click(const QString& name, Target target, Condition done) {
-  // The pointer is moved first and not timed: hovering repaints the control.
+  // Once the window manager has made its window the active one (a user clicks
+  // what has been placed on the screen), the pointer is moved there, not
+  // timed: hovering repaints the control.
+  steps_.push_back(
+      Step{{}, [] {}, [target] { return target()->window()->isActiveWindow(); }, false});
   steps_.push_back(
       Step{{}, [this, target] { input_.moveTo(centreOf(target())); }, [] { return true; }, false});
   // Moved again should the control have moved since (a dialog the window
