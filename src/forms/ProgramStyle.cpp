@@ -14,10 +14,8 @@ namespace {
 // first paint, size or pixmap wanted of it.
 class OnDemandIconEngine : public QIconEngine {
  public:
-  OnDemandIconEngine(const ProgramStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
-      : style_(const_cast<ProgramStyle*>(style)),
-        which_(which),
-        widget_(const_cast<QWidget*>(widget)) {}
+  OnDemandIconEngine(const QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+      : style_(const_cast<QStyle*>(style)), which_(which), widget_(const_cast<QWidget*>(widget)) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     icon().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -51,12 +49,12 @@ class OnDemandIconEngine : public QIconEngine {
     if (!read_) {
       read_ = true;
       // The style may be gone when an icon outlives it; the icon is then empty.
-      if (style_) icon_ = style_->readIcon(which_, widget_);
+      if (style_) icon_ = style_->standardIcon(which_, nullptr, widget_);
     }
     return icon_;
   }
 
-  QPointer<ProgramStyle> style_;
+  QPointer<QStyle> style_;
   QStyle::StandardPixmap which_;
   QPointer<QWidget> widget_;  // the widget the icon was asked for, while it lives
   QIcon icon_;
@@ -84,25 +82,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
   // An icon asked for with the options of one drawing is read at once: the
   // options do not outlive the call.
   if (option) return QProxyStyle::standardIcon(icon, option, widget);
-  return QIcon(new OnDemandIconEngine(this, icon, widget));
-}
-
-QIcon ProgramStyle::readIcon(StandardPixmap icon, const QWidget* widget) const {
-  switch (icon) {
-    case SP_MessageBoxInformation:
-    case SP_MessageBoxWarning:
-    case SP_MessageBoxCritical:
-    case SP_MessageBoxQuestion: {
-      // The pictures of a message box are files that do not depend on the
-      // widget: read once, and the pixels decoded at each size kept with the
-      // icon, instead of looked up and decoded again for every message.
-      auto found = messageIcons_.find(icon);
-      if (found == messageIcons_.end())
-        found = messageIcons_.insert(icon, baseStyle()->standardIcon(icon, nullptr, widget));
-      return *found;
-    }
-    default: return baseStyle()->standardIcon(icon, nullptr, widget);
-  }
+  return QIcon(new OnDemandIconEngine(baseStyle(), icon, widget));
 }
 
 }  // namespace vantel

@@ -4,14 +4,11 @@
 // image reader it has; none is needed for the pictures of the first windows,
 // so that is memory spent at start-up for nothing.
 // - Standard icons (the menu bar's overflow arrow, the window menu of a window
-//   inside the main window, ...) are read when first painted; the icons of
-//   the message boxes once for all boxes.
+//   inside the main window, ...) are read when first painted.
 // - The frame picture of a group box, which the Fusion style reads by file on
 //   every paint, is read once, at once, with only the built-in reader; Qt's
 //   pixmap cache then answers the style's own reads.
 
-#include <QHash>
-#include <QIcon>
 #include <QProxyStyle>
 
 namespace vantel {
@@ -21,11 +18,6 @@ class ProgramStyle : public QProxyStyle {
   ProgramStyle();
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                      const QWidget* widget = nullptr) const override;
-  // The platform style's icon, when it is first painted.
-  QIcon readIcon(StandardPixmap icon, const QWidget* widget) const;
-
- private:
-  mutable QHash<int, QIcon> messageIcons_;
 };
 
 }  // namespace vantel
