@@ -41,11 +41,13 @@ namespace {
 
 // The processor time the whole process has used: what an action costs the
 // program itself, which a busy machine inflates far less than the wall clock.
-qint64 processorNs() {
+qint64 nowNs(clockid_t clock) {
   timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  clock_gettime(clock, &now);
   return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
+
+qint64 processorNs() { return nowNs(CLOCK_PROCESS_CPUTIME_ID); }
 
 }  // namespace
 
@@ -69,6 +71,7 @@ void Driver::begin() {
   if (!step.waitsForPaint) poll_.start();
   if (!step.continuesClock) {
     clock_.start();
+    startNs_ = nowNs(CLOCK_MONOTONIC);
     cpuStartNs_ = processorNs();
   }
   step.act();
@@ -119,8 +122,8 @@ void Driver::finish(qint64 ns) {
   timeout_.stop();
   const Step& step = steps_[current_];
   if (!step.name.isEmpty()) {
-    std::printf("time\t%s\t%.3f\t%.3f\n", qPrintable(step.name), ms,
-                (endCpuNs_ - cpuStartNs_) / 1e6);
+    std::printf("time\t%s\t%.3f\t%.3f\t%lld\t%lld\n", qPrintable(step.name), ms,
+                (endCpuNs_ - cpuStartNs_) / 1e6, startNs_, startNs_ + ns);
     std::fflush(stdout);
   }
   ++current_;

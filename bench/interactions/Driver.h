@@ -7,7 +7,10 @@
 // time ends the run with a message and exit code 1.
 //
 // Each measured step prints one line "time<TAB>name<TAB>milliseconds<TAB>
-// processor milliseconds" (the processor time of the process meanwhile).
+// processor milliseconds<TAB>start<TAB>end": the processor time of the process
+// meanwhile, and the step's start and end on the monotonic clock in
+// nanoseconds, which `perf record -k CLOCK_MONOTONIC` also stamps its samples
+// with, so that a profile can be cut to one action.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -53,7 +56,8 @@ class Driver : public QObject {
   bool inputSeen_ = false;
   bool paintedAfterDone_ = false;
   bool paintedSinceEnd_ = false;
-  qint64 endNs_ = -1;  // the end as far as seen, from the step's start
+  qint64 endNs_ = -1;   // the end as far as seen, from the step's start
+  qint64 startNs_ = 0;  // monotonic clock
   qint64 cpuStartNs_ = 0;
   qint64 endCpuNs_ = 0;
   QElapsedTimer clock_;
