@@ -66,6 +66,11 @@ double median(std::vector<double> v) {
 int main(int argc, char* argv[]) {
   if (argc > 1 && std::strcmp(argv[1], "--once") == 0) return runOnce(1, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+  if (!std::getenv("CUPS_SERVER"))
+    std::fprintf(stderr,
+                 "interactions: CUPS_SERVER is not set, so the page printed goes to this "
+                 "computer's default printer, which must write PDF files (bench/run.sh starts "
+                 "a print server of its own)\n");
 
   std::vector<std::string> order;  // actions in the order of the script
   std::map<std::string, Samples> actions;
