@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests (the print server of
-# scripts/print-server.sh among them) and the screenshots need.
+# scripts/print-server.sh among them), the screenshots and the benchmarks (their
+# X input, libxtst-dev) need.
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 packages=(
@@ -11,7 +12,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   cups cups-client printer-driver-cups-pdf libcups2-dev
   desktop-file-utils appstream dpkg-dev file help2man
-  dbus at-spi2-core python3-pyatspi xdotool
+  dbus at-spi2-core python3-pyatspi xdotool libxtst-dev
   qt6-gtk-platformtheme libgtk-3-0
 )
 missing=()

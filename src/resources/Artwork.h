@@ -11,7 +11,8 @@
 
 namespace vantel::artwork {
 
-// Any picture of the resources by its file name ("splash.svg"), at that size.
+// Any picture of the resources by its file name ("logo.svg"), at that size;
+// rendered once for each size and kept for the forms that show it later.
 QPixmap picture(const QString& file, QSize size);
 // The same picture drawn into an image of exactly that many pixels.
 QImage render(const QString& file, QSize pixels);
