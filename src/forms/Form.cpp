@@ -139,8 +139,10 @@ void Form::reactivate(const std::function<void()>& activate) {
   runFocusHandlers();
   reactivating_ = true;
   activate();
+  // Not as a window activation: the box Qt gave the focus to on the way (which
+  // selected its text, as on a Tab) then drops that selection again.
   if (current_ && current_->isEnabled() && !current_->isHidden())
-    current_->setFocus(Qt::ActiveWindowFocusReason);
+    current_->setFocus(Qt::OtherFocusReason);
   reactivating_ = false;
 }
 

@@ -89,6 +89,8 @@ TEST_F(ShellTest, BadWindowMenuListsTheChildrenAndActivatesTheChosenOne) {
     EXPECT_EQ(main.host().activeChild(), &dow);
     EXPECT_EQ(dow.CmbMth->text(), "July");
     EXPECT_EQ(QApplication::focusWidget(), dow.CmbDay);
+    // The month the window's first focus passed through is not left selected.
+    EXPECT_FALSE(dow.CmbMth->lineEdit()->hasSelectedText());
   }
 }
 
