@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,8 +22,11 @@ namespace {
 
 // Watches the input of the whole program for the forms: a form's owed focus
 // handlers run before the next key or mouse event reaches any window, so that
-// what the user types next goes into the box as its handler left it; and an
-// Alt key that no access key took types nothing into a form's box.
+// what the user types next goes into the box as its handler left it; an Alt
+// key that no access key took types nothing into a form's box; and Enter in a
+// form's text or combo box presses the form's default button. (That last one
+// is taken here, not left to rise to the form: with some desktops' platform
+// themes, GTK's among them, a frame on the way swallows it.)
 class InputWatcher : public QObject {
  public:
   static void ensure() {
@@ -42,15 +46,25 @@ class InputWatcher : public QObject {
     switch (event->type()) {
       case QEvent::KeyPress:
         if (swallowsAltKey(watched, static_cast<QKeyEvent*>(event))) return true;
-        [[fallthrough]];
+        runOwedHandlers();
+        return pressesDefault(watched, static_cast<QKeyEvent*>(event));
       case QEvent::KeyRelease:
       case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-        for (const QPointer<Form>& form : QList<QPointer<Form>>(owing()))
-          if (form) form->runFocusHandlers();
-        break;
+      case QEvent::MouseButtonRelease: runOwedHandlers(); break;
       default: break;
     }
+    return false;
+  }
+  static void runOwedHandlers() {
+    for (const QPointer<Form>& form : QList<QPointer<Form>>(owing()))
+      if (form) form->runFocusHandlers();
+  }
+  static bool pressesDefault(QObject* watched, const QKeyEvent* key) {
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || (key->modifiers() & ~Qt::KeypadModifier) || !qobject_cast<QLineEdit*>(watched))
+      return false;
+    for (auto* w = qobject_cast<QWidget*>(watched); w; w = w->parentWidget())
+      if (auto* form = qobject_cast<Form*>(w)) return form->pressDefaultButton();
     return false;
   }
   // Alt with a letter or digit whose access key is disabled reaches the box
@@ -260,6 +274,12 @@ QAction* Form::addSeparator(QMenu* menu, const char* name) {
   return line;
 }
 
+bool Form::pressDefaultButton() {
+  if (!defaultButton_ || !defaultButton_->isEnabled() || defaultButton_->isHidden()) return false;
+  defaultButton_->click();
+  return true;
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -270,10 +290,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
     focused->click();
     return;
   }
-  if (enter && defaultButton_ && defaultButton_->isEnabled() && !defaultButton_->isHidden()) {
-    defaultButton_->click();
-    return;
-  }
+  if (enter && pressDefaultButton()) return;
   if (key == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
     cancelButton_->click();
     return;

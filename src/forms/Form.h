@@ -72,6 +72,8 @@ class Form : public QWidget {
   // The button the Enter key presses and the one Esc presses.
   void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
   void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+  // Presses the default button if it is there to press; says whether it did.
+  bool pressDefaultButton();
 
   // Handlers, attached once when the form builds its controls.
   void onGotFocus(QWidget* control, Handler handler);
